@@ -1,0 +1,27 @@
+// Whole-file reads and atomic replacement, and the program's paths. File names are
+// ANSI text; relative names use backslashes as on Windows and are turned into the
+// host's separator by JoinPath.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tesh {
+
+// The contents of a file, or nullopt when it cannot be read; `missing` (when given)
+// tells whether that is because the file does not exist.
+std::optional<std::string> ReadWholeFile(const std::string& path, bool* missing = nullptr);
+// Writes a temporary file beside `path` and renames it over `path`, so that a crash
+// leaves either the old file or the new one, never a torn one.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+bool FileExists(const std::string& path);
+// `directory` ends with a separator (or is empty); `relative` may hold backslashes.
+std::string JoinPath(std::string_view directory, std::string_view relative);
+// The directory of the running program's file with a trailing separator ("" when it
+// cannot be determined).
+std::string ProgramDirectory();
+// `directory` with a trailing separator added when it lacks one.
+std::string WithTrailingSeparator(std::string directory);
+
+}  // namespace tesh
