@@ -14,7 +14,7 @@ constexpr char kSeparator =
 #endif
 
 // Renames `from` over `to`, replacing `to` when it exists.
-bool ReplaceFile(const std::string& from, const std::string& to);
+bool RenameOver(const std::string& from, const std::string& to);
 unsigned long ProcessId();
 // Creates a directory; true when it exists afterwards.
 bool MakeDirectory(const std::string& path);
