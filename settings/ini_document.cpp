@@ -8,15 +8,17 @@ namespace {
 
 constexpr std::size_t npos = std::string::npos;
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsSpace(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsSpace(s.back())) s.remove_suffix(1);
+    while (!s.empty() && IsIniSpace(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsIniSpace(s.back())) s.remove_suffix(1);
     return s;
 }
 
 }  // namespace
+
+bool IsIniSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -32,7 +34,7 @@ IniDocument::Line IniDocument::Classify(std::string text) {
     line.text = std::move(text);
     std::string_view t = line.text;
     std::size_t first = 0;
-    while (first < t.size() && IsSpace(t[first])) ++first;
+    while (first < t.size() && IsIniSpace(t[first])) ++first;
     if (first == t.size() || t[first] == ';') return line;
     if (t[first] == '[') {
         std::size_t close = t.find(']', first + 1);

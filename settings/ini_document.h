@@ -43,5 +43,7 @@ private:
 };
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+// The white space that the reader strips around names and values.
+bool IsIniSpace(char c);
 
 }  // namespace tesh

@@ -40,11 +40,32 @@ bool IniReadStruct(const IniDocument& doc, std::string_view section, std::string
     return value && DecodeStruct(*value, buffer, size);
 }
 
+namespace {
+
+// The reader strips the spaces around a value and then one pair of enclosing quotes:
+// a value that either would change is written inside a pair of quotes, so that it
+// reads back as it was (a profile named "  Sniper" or "\"Sniper\"" stays so).
+bool NeedsQuotes(std::string_view value) {
+    if (value.empty()) return false;
+    if (IsIniSpace(value.front()) || IsIniSpace(value.back())) return true;
+    return value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+           value.back() == value.front();
+}
+
+}  // namespace
+
 void IniWriteString(IniDocument& doc, std::string_view section, std::string_view key,
                     std::string_view value) {
     std::size_t cut = value.find_first_of("\r\n");
     if (cut != std::string_view::npos) value = value.substr(0, cut);
-    doc.Set(section, key, value);
+    if (!NeedsQuotes(value)) {
+        doc.Set(section, key, value);
+        return;
+    }
+    std::string quoted;
+    quoted.reserve(value.size() + 2);
+    quoted.append("\"").append(value).append("\"");
+    doc.Set(section, key, quoted);
 }
 
 void IniWriteInt(IniDocument& doc, std::string_view section, std::string_view key, int value) {

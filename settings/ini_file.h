@@ -25,7 +25,9 @@ int IniReadInt(const IniDocument& doc, std::string_view section, std::string_vie
 bool IniReadStruct(const IniDocument& doc, std::string_view section, std::string_view key,
                    void* buffer, std::size_t size);
 // Writing helpers. A value is cut at its first line break, so that text from a
-// user or a file can never add lines (keys or sections) to the file.
+// user or a file can never add lines (keys or sections) to the file. A string with
+// spaces around it or in enclosing quotes is written quoted, so that it reads back
+// unchanged.
 void IniWriteString(IniDocument& doc, std::string_view section, std::string_view key,
                     std::string_view value);
 void IniWriteInt(IniDocument& doc, std::string_view section, std::string_view key, int value);

@@ -1,20 +1,25 @@
 #include "settings/struct_codec.h"
 
-#include <cstring>
-#include <vector>
+#include <array>
 
 namespace tesh {
 
 namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
+constexpr uint8_t kNotHex = 0x10;  // above any digit's value
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
+// The value of every character as a hexadecimal digit, either case; kNotHex for others.
+constexpr std::array<uint8_t, 256> kHexValues = [] {
+    std::array<uint8_t, 256> t{};
+    t.fill(kNotHex);
+    for (int i = 0; i < 10; ++i) t['0' + i] = static_cast<uint8_t>(i);
+    for (int i = 0; i < 6; ++i) {
+        t['A' + i] = static_cast<uint8_t>(10 + i);
+        t['a' + i] = static_cast<uint8_t>(10 + i);
+    }
+    return t;
+}();
 
 }  // namespace
 
@@ -41,20 +46,20 @@ std::string EncodeStruct(const void* data, std::size_t size) {
 
 bool DecodeStruct(std::string_view text, void* out, std::size_t size) {
     if (text.size() != 2 * size + 2) return false;
-    std::vector<uint8_t> buffer(size);
-    unsigned sum = 0;
-    for (std::size_t i = 0; i <= size; ++i) {
-        int hi = HexValue(text[2 * i]), lo = HexValue(text[2 * i + 1]);
-        if (hi < 0 || lo < 0) return false;
-        uint8_t byte = static_cast<uint8_t>(hi << 4 | lo);
-        if (i == size) {
-            if (byte != (sum & 0xFF)) return false;
-        } else {
-            buffer[i] = byte;
-            sum += byte;
-        }
-    }
-    if (size) std::memcpy(out, buffer.data(), size);
+    const auto* digits = reinterpret_cast<const unsigned char*>(text.data());
+    auto byteAt = [&](std::size_t i, unsigned& flags) {
+        unsigned hi = kHexValues[digits[2 * i]], lo = kHexValues[digits[2 * i + 1]];
+        flags |= hi | lo;
+        return (hi << 4 | lo) & 0xFF;
+    };
+    // Every digit and the checksum are checked before the first byte is stored, so that
+    // a damaged entry leaves `out` as it was.
+    unsigned flags = 0, sum = 0;
+    for (std::size_t i = 0; i < size; ++i) sum += byteAt(i, flags);
+    unsigned checksum = byteAt(size, flags);
+    if ((flags & kNotHex) != 0 || checksum != (sum & 0xFF)) return false;
+    auto* bytes = static_cast<uint8_t*>(out);
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(byteAt(i, flags));
     return true;
 }
 

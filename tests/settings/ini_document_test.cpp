@@ -83,6 +83,17 @@ TEST(IniWrite, LineBreaksCannotAddKeys) {
     EXPECT_FALSE(doc.Get("Evil", "CurrentProfile"));
 }
 
+TEST(IniWrite, StringsWithSpacesOrQuotesReadBackUnchanged) {
+    IniDocument doc;
+    for (std::string_view name : {"  Sniper", "Sniper\t", "\"Sniper\"", "'x'", "\"", "a \"b\""}) {
+        IniWriteString(doc, "Setting", "ProFileName", name);
+        EXPECT_EQ(IniReadString(doc, "Setting", "ProFileName", "-"), name);
+    }
+    IniWriteString(doc, "Setting", "Plain", "My Game");
+    EXPECT_NE(doc.Serialize().find("\r\nPlain=My Game\r\n"), std::string::npos)
+        << "other values are written as they stand";
+}
+
 TEST(IniFile, EachOperationSeesTheDisk) {
     test::TestDir dir;
     IniFile ini(dir.File("a.ini"));
