@@ -37,7 +37,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     ok = std::fflush(f) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
-    if (ok) ok = platform::ReplaceFile(temp, path);
+    if (ok) ok = platform::RenameOver(temp, path);
     if (!ok) std::remove(temp.c_str());
     return ok;
 }
