@@ -4,14 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "settings/registry_port.h"
 #include "tools/commands.h"
+#include "tools/tool_registry.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    // The registry stays in memory on every build for now: the tool shows the files
-    // only, and never changes the user's mouse settings.
-    tesh::MemoryRegistry registry;
-    tesh::ToolContext context{std::cout, std::cerr, registry};
+    auto registry = tesh::MakeToolRegistry();
+    tesh::ToolContext context{std::cout, std::cerr, *registry};
     return tesh::RunTool(args, context);
 }

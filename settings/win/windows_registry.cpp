@@ -31,8 +31,10 @@ bool WindowsRegistry::Write(std::string_view key, std::string_view name, std::st
 }
 
 std::optional<std::string> WindowsRegistry::Read(std::string_view key, std::string_view name) {
-    HKEY k = OpenOrCreate(root_ + std::string(key));
-    if (!k) return std::nullopt;
+    HKEY k = nullptr;  // reading never creates a key
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, (root_ + std::string(key)).c_str(), 0, KEY_READ, &k) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
     char buffer[256] = {};
     DWORD size = sizeof buffer - 1;
     DWORD type = 0;
