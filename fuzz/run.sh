@@ -10,13 +10,14 @@ build=$root/build/fuzz
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DTESH_FUZZ=ON -DTESH_BENCH=OFF >/dev/null
-ninja -C "$build" -j2 ini_fuzz profile_fuzz
+ninja -C "$build" -j2 fuzz_all
 
 mkdir -p "$build/artifacts"
 status=0
-for target in ini:ini_fuzz profile:profile_fuzz; do
-    corpus=${target%%:*}
-    program=${target##*:}
+# Every target in fuzz/, each with its corpus folder (the name without "_fuzz").
+for source in "$root"/fuzz/*_fuzz.cpp; do
+    program=$(basename "$source" .cpp)
+    corpus=${program%_fuzz}
     work=$build/corpus/$corpus
     mkdir -p "$work"
     cp -n "$root/fuzz/corpus/$corpus/"* "$work/" 2>/dev/null || true
