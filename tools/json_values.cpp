@@ -16,7 +16,8 @@ Status WrongType(const char* expected, const Json& value) {
 Status ParseJson(std::string_view text, Json& out) {
     try {
         out = Json::parse(text);
-    } catch (const Json::parse_error& e) {
+    } catch (const Json::exception& e) {
+        // A syntax error, or a number too large for any field (1e450).
         // The library's message starts with its own tag in brackets; the rest says where.
         std::string what = e.what();
         std::size_t end = what.find("] ");
