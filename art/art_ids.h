@@ -1,0 +1,61 @@
+/* Resource numbers of the generated artwork. Read by the resource compiler and by
+   the programs, so plain macros. Each window has a background and four full-window
+   state images for its buttons: normal, hover, pressed (also selected), disabled. */
+#pragma once
+
+#define IDI_TESH_APP 1
+#define IDI_TESH_HAND 2
+#define TESH_HAND_HOTSPOT_X 10
+#define TESH_HAND_HOTSPOT_Y 2
+
+/* Main window of the configuration application. */
+#define IDB_MAIN_NORMAL 401
+#define IDB_MAIN_HOVER 402
+#define IDB_MAIN_PRESSED 403
+#define IDB_MAIN_DISABLED 404
+#define IDB_MAIN_BACKGROUND IDB_MAIN_NORMAL
+#define IDB_MOUSE_TYPE 427
+
+/* Upgrader: its window and its four notices. */
+#define IDB_UPGRADE_NORMAL 501
+#define IDB_UPGRADE_HOVER 502
+#define IDB_UPGRADE_PRESSED 503
+#define IDB_UPGRADE_DISABLED 504
+#define IDB_UPGRADE_BACKGROUND IDB_UPGRADE_NORMAL
+#define IDB_CONFIRM_NORMAL 511
+#define IDB_CONFIRM_HOVER 512
+#define IDB_CONFIRM_PRESSED 513
+#define IDB_CONFIRM_DISABLED 514
+#define IDB_CONFIRM_BACKGROUND IDB_CONFIRM_NORMAL
+#define IDB_DRIVER_NORMAL 521
+#define IDB_DRIVER_HOVER 522
+#define IDB_DRIVER_PRESSED 523
+#define IDB_DRIVER_DISABLED 524
+#define IDB_DRIVER_BACKGROUND IDB_DRIVER_NORMAL
+#define IDB_FAILURE_NORMAL 531
+#define IDB_FAILURE_HOVER 532
+#define IDB_FAILURE_PRESSED 533
+#define IDB_FAILURE_DISABLED 534
+#define IDB_FAILURE_BACKGROUND IDB_FAILURE_NORMAL
+#define IDB_SUCCESS_NORMAL 541
+#define IDB_SUCCESS_HOVER 542
+#define IDB_SUCCESS_PRESSED 543
+#define IDB_SUCCESS_DISABLED 544
+#define IDB_SUCCESS_BACKGROUND IDB_SUCCESS_NORMAL
+
+/* Parts of the controls shared by every window. */
+#define IDB_SPIN_NORMAL 601
+#define IDB_SPIN_HOVER 602
+#define IDB_SPIN_PRESSED 603
+#define IDB_SPIN_DISABLED 604
+#define IDB_SLIDER_TRACK 610
+#define IDB_SLIDER_THUMB 611
+#define IDB_SCROLL_PARTS 620 /* up, down, track, thumb: 14 x 14 each, side by side */
+#define TESH_SCROLL_PART_SIZE 14
+
+/* The skin gallery. */
+#define IDB_GALLERY_NORMAL 901
+#define IDB_GALLERY_HOVER 902
+#define IDB_GALLERY_PRESSED 903
+#define IDB_GALLERY_DISABLED 904
+#define IDB_GALLERY_BACKGROUND IDB_GALLERY_NORMAL
