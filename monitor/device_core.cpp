@@ -1,0 +1,50 @@
+#include "monitor/device_core.h"
+
+#include "monitor/monitor_names.h"
+#include "monitor/report_format.h"
+
+namespace tesh::monitor {
+
+DeviceCore::DeviceCore(SettingsSet& image, const std::string& programDirectory,
+                       const DeviceCorePorts& ports)
+    : host_(ports.host),
+      channel_(ports.device, ports.clock, flags_.cancel),
+      reports_(channel_, image, ports.files),
+      sequences_(reports_, flags_, ports.files, ports.block, ports.windows, programDirectory),
+      sensor_(reports_, ports.windows, programDirectory),
+      connection_(flags_, reports_, ports, programDirectory) {}
+
+void DeviceCore::RunJob(int job, int argument) {
+    if (flags_.connection.load() != kConnected) return;
+    flags_.cancel = 0;
+    flags_.busy = 1;
+    // A removal between the test above and the busy flag found nothing to cancel.
+    if (flags_.connection.load() != kConnected) flags_.cancel = 1;
+    switch (job) {
+        case kJobReadAll:
+            ReadAllJob();
+            break;
+        case kJobSelectProfile:
+            reports_.SelectProfile();
+            break;
+        case kJobColourDatabase:
+            sequences_.UploadColourDatabase();
+            break;
+        case kJobMacroRequest:
+            sequences_.WriteRequestedMacro(argument);
+            break;
+        default:
+            break;
+    }
+    flags_.busy = 0;
+}
+
+// Whatever the read-all's result, the mouse is told the host runs and the Quib peers
+// get the CPI values.
+void DeviceCore::ReadAllJob() {
+    sequences_.ReadAll();
+    reports_.SetHostState(kHostStateRunning);
+    host_.SendQuixAimCpi();
+}
+
+}  // namespace tesh::monitor
