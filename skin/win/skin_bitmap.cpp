@@ -1,0 +1,93 @@
+#include "skin/win/skin_bitmap.h"
+
+#include "skin/win/control_window.h"
+
+namespace tesh::skin {
+namespace {
+
+// A memory device context with one bitmap selected, undone on destruction.
+class MemoryDc {
+  public:
+    MemoryDc(HDC like, HBITMAP bitmap) : dc_(CreateCompatibleDC(like)) {
+        old_ = SelectObject(dc_, bitmap);
+    }
+    ~MemoryDc() {
+        SelectObject(dc_, old_);
+        DeleteDC(dc_);
+    }
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+    HDC get() const { return dc_; }
+
+  private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+int Width(const RECT& r) {
+    return r.right - r.left;
+}
+int Height(const RECT& r) {
+    return r.bottom - r.top;
+}
+
+}  // namespace
+
+OwnedBitmap LoadSkinBitmap(int resourceId) {
+    return OwnedBitmap(static_cast<HBITMAP>(
+        LoadImageA(SkinModule(), MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0, 0)));
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+    BITMAP info = {};
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return {0, 0};
+    return {info.bmWidth, info.bmHeight};
+}
+
+OwnedBitmap CutSubImage(HWND window, HBITMAP source, const RECT& rect) {
+    if (!source || Width(rect) <= 0 || Height(rect) <= 0) return nullptr;
+    HDC windowDc = GetDC(window);
+    OwnedBitmap part(CreateCompatibleBitmap(windowDc, Width(rect), Height(rect)));
+    if (part) {
+        MemoryDc from(windowDc, source);
+        MemoryDc to(windowDc, part.get());
+        BitBlt(to.get(), 0, 0, Width(rect), Height(rect), from.get(), rect.left, rect.top, SRCCOPY);
+    }
+    ReleaseDC(window, windowDc);
+    return part;
+}
+
+void DrawBitmap(HDC dc, HBITMAP bitmap, const RECT& rect, bool stretch) {
+    SIZE size = BitmapSize(bitmap);
+    if (!stretch) {
+        MemoryDc from(dc, bitmap);
+        BitBlt(dc, rect.left, rect.top, Width(rect), Height(rect), from.get(), 0, 0, SRCCOPY);
+        return;
+    }
+    DrawBitmapPart(dc, bitmap, RECT{0, 0, size.cx, size.cy}, rect);
+}
+
+void DrawBitmapPart(HDC dc, HBITMAP bitmap, const RECT& from, const RECT& to) {
+    if (!bitmap) return;
+    MemoryDc source(dc, bitmap);
+    if (Width(from) == Width(to) && Height(from) == Height(to)) {
+        BitBlt(dc, to.left, to.top, Width(to), Height(to), source.get(), from.left, from.top,
+               SRCCOPY);
+        return;
+    }
+    int oldMode = SetStretchBltMode(dc, HALFTONE);
+    POINT origin;
+    SetBrushOrgEx(dc, 0, 0, &origin);
+    StretchBlt(dc, to.left, to.top, Width(to), Height(to), source.get(), from.left, from.top,
+               Width(from), Height(from), SRCCOPY);
+    SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
+    SetStretchBltMode(dc, oldMode);
+}
+
+OwnedFont MakeFont(const char* face, int height, int width) {
+    return OwnedFont(CreateFontA(height, width, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                 DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face));
+}
+
+}  // namespace tesh::skin

@@ -1,0 +1,50 @@
+// Skin pictures: loading, cutting a control's part out of a full-window picture, and
+// drawing a picture into a rectangle.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace tesh::skin {
+
+struct GdiObjectDeleter {
+    void operator()(HGDIOBJ object) const {
+        if (object) DeleteObject(object);
+    }
+};
+using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
+using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
+using OwnedBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
+using OwnedRegion = std::unique_ptr<std::remove_pointer_t<HRGN>, GdiObjectDeleter>;
+
+// The four full-window pictures a window's buttons are cut from.
+struct SkinSources {
+    HBITMAP normal = nullptr;
+    HBITMAP hover = nullptr;
+    HBITMAP pressed = nullptr;  // also the selected look
+    HBITMAP disabled = nullptr;
+};
+
+// A bitmap resource of the program, by number.
+OwnedBitmap LoadSkinBitmap(int resourceId);
+
+SIZE BitmapSize(HBITMAP bitmap);
+
+// A new bitmap of the rectangle's size, compatible with the window's device context,
+// holding the source's pixels under the rectangle.
+OwnedBitmap CutSubImage(HWND window, HBITMAP source, const RECT& rect);
+
+// Draws the whole picture into the rectangle: a plain copy from its top-left corner,
+// or stretched to the rectangle with half-tone stretching.
+void DrawBitmap(HDC dc, HBITMAP bitmap, const RECT& rect, bool stretch);
+
+// Draws the part `from` of the picture into the rectangle, stretched when the sizes
+// differ.
+void DrawBitmapPart(HDC dc, HBITMAP bitmap, const RECT& from, const RECT& to);
+
+// A font of the given face and size in pixels, normal weight.
+OwnedFont MakeFont(const char* face, int height, int width = 0);
+
+}  // namespace tesh::skin
