@@ -16,10 +16,17 @@ std::optional<std::string> ReadWholeFile(const std::string& path, bool* missing)
         if (missing) *missing = errno == ENOENT;
         return std::nullopt;
     }
+    // Read straight into the string (never a large buffer on the stack: the monitor's
+    // device worker runs on a small one).
     std::string data;
-    char buffer[65536];
+    constexpr std::size_t kChunk = 65536;
     std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) data.append(buffer, n);
+    do {
+        std::size_t at = data.size();
+        data.resize(at + kChunk);
+        n = std::fread(data.data() + at, 1, kChunk, f);
+        data.resize(at + n);
+    } while (n == kChunk);
     bool failed = std::ferror(f) != 0;
     std::fclose(f);
     if (failed) return std::nullopt;
