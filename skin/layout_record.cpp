@@ -52,6 +52,8 @@ std::string_view Trim(std::string_view s) {
 
 int ParseLayout(std::string_view text, LayoutRecord& record) {
     record = LayoutRecord{};
+    // A layout string is a C string: nothing after a NUL belongs to it.
+    text = text.substr(0, text.find('\0'));
     std::size_t firstComma = text.find(',');
     if (firstComma == std::string_view::npos) return 0;
     CopyBounded(text.substr(0, firstComma), record.name, sizeof record.name);

@@ -23,7 +23,9 @@ bool CclickHSlider::Create(int trackBitmapId, int thumbBitmapId, const RECT& rec
 SliderTrack CclickHSlider::Track() const {
     RECT client;
     GetClientRect(hwnd(), &client);
-    return SliderTrack{client.left, client.right, thumb_.Width()};
+    // The track's ends are its first and last pixel columns, so that a click on the
+    // last one gives the maximum.
+    return SliderTrack{client.left, client.right - 1, thumb_.Width()};
 }
 
 void CclickHSlider::SetRange(int minimum, int maximum) {

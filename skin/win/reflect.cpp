@@ -6,6 +6,7 @@ namespace tesh::skin {
 namespace {
 
 constexpr char kReflectProp[] = "TeshReflect";
+constexpr char kParentProp[] = "TeshReflectParent";
 constexpr UINT_PTR kSubclassId = 0x7E5F;
 
 bool Wants(HWND child) {
@@ -27,6 +28,7 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             if (Wants(child)) SendMessageA(child, kReflectBase + message, wParam, lParam);
             break;
         case WM_NCDESTROY:
+            RemovePropA(hwnd, kParentProp);
             RemoveWindowSubclass(hwnd, ParentProc, kSubclassId);
             break;
         default:
@@ -40,9 +42,9 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 void ReflectNotifications(HWND control) {
     SetPropA(control, kReflectProp, reinterpret_cast<HANDLE>(1));
     HWND parent = GetParent(control);
-    DWORD_PTR unused;
-    if (!GetWindowSubclass(parent, ParentProc, kSubclassId, &unused))
-        SetWindowSubclass(parent, ParentProc, kSubclassId, 0);
+    if (GetPropA(parent, kParentProp)) return;
+    SetPropA(parent, kParentProp, reinterpret_cast<HANDLE>(1));
+    SetWindowSubclass(parent, ParentProc, kSubclassId, 0);
 }
 
 }  // namespace tesh::skin

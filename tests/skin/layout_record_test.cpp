@@ -75,6 +75,14 @@ TEST(LayoutRecordTest, LongTextsAreCutToTheirFields) {
     EXPECT_EQ(std::string(r.tooltip), std::string(kLayoutTooltipSize - 1, 't'));
 }
 
+TEST(LayoutRecordTest, TextEndsAtANul) {
+    using namespace std::string_literals;
+    LayoutRecord r;
+    EXPECT_NE(ParseLayout("Apply,1,2,3,4,tip \0more,text"s, r), 0);
+    EXPECT_STREQ(r.tooltip, "tip");
+    EXPECT_EQ(ParseLayout("Apply,1,2\0,3,4,tip"s, r), 0);
+}
+
 TEST(LayoutRecordTest, HugeNumbersSaturateInsteadOfOverflowing) {
     LayoutRecord r;
     EXPECT_NE(ParseLayout("Big,2147483647,99999999999999,2147483647,5,", r), 0);

@@ -1,0 +1,63 @@
+// Drives the skin gallery as a user does: the gallery window lives on a thread of its
+// own with a message loop, the test sends real input (SendInput) from its thread,
+// waits for what the gallery's owner window received, and saves screenshots.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "skin/win/gallery/gallery_window.h"
+
+namespace tesh::skin::testing {
+
+class GalleryDriver {
+  public:
+    // Starts the user-interface thread and the gallery at (x, y) on the screen.
+    bool Start(int x, int y);
+    void Stop();
+    gallery::GalleryWindow& gallery() { return *gallery_; }
+
+    // Runs `work` on the user-interface thread and waits for it.
+    void OnUi(const std::function<void()>& work);
+    template <typename T>
+    T Ask(const std::function<T()>& question) {
+        T answer{};
+        OnUi([&] { answer = question(); });
+        return answer;
+    }
+
+    // Screen points: the centre of a window, or a point of the gallery's client area.
+    static POINT CentreOf(HWND window);
+    POINT GalleryPoint(int x, int y) const;
+
+    // Real input, moving in small steps so that every control sees the pointer pass.
+    void MoveTo(POINT to);
+    void Click(POINT at);
+    void Drag(POINT from, POINT to);
+    void PressKey(WORD virtualKey);
+    void Type(const std::string& keys);
+
+    // Polls until the condition holds (a generous time-out, never a fixed sleep).
+    static bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
+
+    // Saves the screen under the gallery (and `extraBelow` pixels more) as NAME.bmp.
+    bool Screenshot(const std::string& name, int extraBelow = 0);
+    static std::string ScreenshotDirectory();
+
+  private:
+    static DWORD WINAPI UiThread(void* self);
+    static LRESULT CALLBACK RunnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void SendMouse(DWORD flags, POINT at);
+
+    gallery::GalleryWindow* gallery_ = nullptr;
+    HANDLE thread_ = nullptr;
+    HANDLE ready_ = nullptr;
+    HWND runner_ = nullptr;
+    POINT origin_ = {0, 0};
+    POINT pointer_ = {0, 0};
+    bool started_ = false;
+};
+
+}  // namespace tesh::skin::testing
