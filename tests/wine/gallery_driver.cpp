@@ -190,6 +190,10 @@ bool GalleryDriver::Screenshot(const std::string& name, int extraBelow) {
     RECT r;
     GetWindowRect(gallery_->hwnd(), &r);
     r.bottom += extraBelow;
+    return SaveScreen(r, name);
+}
+
+bool SaveScreen(const RECT& r, const std::string& name) {
     int width = r.right - r.left;
     int height = r.bottom - r.top;
     int stride = (width * 3 + 3) & ~3;
@@ -212,7 +216,7 @@ bool GalleryDriver::Screenshot(const std::string& name, int extraBelow) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
 
-    std::string dir = ScreenshotDirectory();
+    std::string dir = GalleryDriver::ScreenshotDirectory();
     CreateDirectoryA(dir.c_str(), nullptr);
     std::string path = dir + "\\" + name + ".bmp";
     FILE* file = std::fopen(path.c_str(), "wb");

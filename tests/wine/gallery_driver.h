@@ -60,4 +60,7 @@ class GalleryDriver {
     bool started_ = false;
 };
 
+// Saves the screen's rectangle as NAME.bmp in the screenshot directory.
+bool SaveScreen(const RECT& rect, const std::string& name);
+
 }  // namespace tesh::skin::testing
