@@ -16,6 +16,7 @@ DeviceCore::DeviceCore(SettingsSet& image, const std::string& programDirectory,
 
 void DeviceCore::RunJob(int job, int argument) {
     if (flags_.connection.load() != kConnected) return;
+    std::lock_guard image(imageLock_);
     flags_.cancel = 0;
     flags_.busy = 1;
     // A removal between the test above and the busy flag found nothing to cancel.
