@@ -11,8 +11,9 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
+// Byte by byte: GCC 12 at -O3 warns falsely about a range insert here.
 void Add(Bytes& b, std::initializer_list<uint8_t> bytes) {
-    b.insert(b.end(), bytes);
+    for (uint8_t x : bytes) b.push_back(x);
 }
 void AddWord(Bytes& b, int v) {
     Add(b, {uint8_t(v), uint8_t(v >> 8)});
