@@ -11,6 +11,7 @@ constexpr int kSlotOfButton[kDeviceButtonCount] = {0,  1,  2,  3,  4,  7,  8,  9
 
 constexpr int kLevelCount = 7;
 constexpr uint8_t kCpiCodes[kLevelCount] = {0x10, 0x00, 0x11, 0x12, 0x13, 0x02, 0x03};
+constexpr int32_t kCpiValues[kLevelCount] = {400, 800, 1200, 1600, 2000, 3200, 4000};
 constexpr int32_t kUnknownCodeLevel = 2;  // 800 CPI
 
 }  // namespace
@@ -43,6 +44,11 @@ int32_t LevelOfCpiCode(uint8_t code) {
         if (kCpiCodes[i] == code) return i + 1;
     }
     return kUnknownCodeLevel;
+}
+
+int32_t CpiValueOfLevel(int32_t level) {
+    return level >= 1 && level <= kLevelCount ? kCpiValues[level - 1]
+                                              : kCpiValues[kUnknownCodeLevel - 1];
 }
 
 }  // namespace tesh::monitor

@@ -22,5 +22,7 @@ int SlotOfDeviceButton(int button);
 uint8_t CpiCodeOfLevel(int32_t level);
 // Level value of a CPI code; 0x00 and every unknown code read as level 2 (800 CPI).
 int32_t LevelOfCpiCode(uint8_t code);
+// CPI of a level value 1..7 (400, 800, 1200, 1600, 2000, 3200, 4000); 800 for any other.
+int32_t CpiValueOfLevel(int32_t level);
 
 }  // namespace tesh::monitor

@@ -1,0 +1,191 @@
+// The configuration application's messages against the virtual mouse: what each sends
+// to the mouse, what it copies between the block and the image, and what it tells the
+// OSD and the Quib peers.
+#include "monitor/config_messages.h"
+
+#include <algorithm>
+#include <cstring>
+#include <thread>
+
+#include "monitor/device_tables.h"
+#include "monitor/monitor_names.h"
+#include "monitor/osd_contacts.h"
+#include "monitor/program_names.h"
+#include "monitor/report_format.h"
+#include "settings/ini_file.h"
+#include "tests/monitor/monitor_fixture.h"
+#include "tests/monitor/program_fakes.h"
+
+namespace tesh::monitor::test {
+namespace {
+
+constexpr int kProfile = 2;
+constexpr int kSlot = 7;
+
+class ConfigMessagesTest : public MonitorTest {
+  protected:
+    ConfigMessagesTest()
+        : shared_(memory_),
+          messages_(ConfigPorts{core(), image(), shared_, store_, osd_, osdWindows_, registry_,
+                                pointer_, quib_}) {
+        std::memcpy(memory_.block.get(), &image(), sizeof(SettingsSet));
+    }
+
+    // The block as the configuration application leaves it before a message.
+    SettingsSet& block() { return *memory_.block; }
+    intptr_t Send(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0) {
+        const auto result = messages_.Handle(message, wParam, lParam);
+        EXPECT_TRUE(result.has_value()) << message;
+        return result.value_or(-1);
+    }
+    std::vector<std::string> Writes(std::size_t count = 3) const {
+        std::vector<std::string> out;
+        for (const Transfer& t : transfers()) {
+            if (t.set) out.push_back(t.Brief(count));
+        }
+        return out;
+    }
+
+    FakeBlockMemory memory_;
+    SharedSettingsBlock shared_;
+    OsdSettings osd_ = DefaultOsdSettings();
+    RecordingWindows osdWindows_;
+    FakePointerSystem pointer_;
+    FakeQuib quib_;
+    ConfigMessages messages_;
+};
+
+TEST_F(ConfigMessagesTest, ApplyOfOneFlaggedMacroButtonSendsItsButtonAndMacroReportsOnly) {
+    FillMacro(block().Profiles[kProfile].Buttons[kSlot], 40, 9);
+    block().ButtonChanged[kProfile][kSlot] = 1;
+    ClearLog();
+    EXPECT_EQ(Send(kApplyMessage), 0);
+    char macro[32];
+    std::snprintf(macro, sizeof macro, "SET 08 22 08 %02x %02x", kProfile,
+                  DeviceButtonOfSlot(kSlot));
+    EXPECT_EQ(Writes(5), (std::vector<std::string>{"SET 07 3b 02 01 00", macro}));
+    EXPECT_EQ(std::memcmp(mouse().flash.macros[kProfile][DeviceButtonOfSlot(kSlot)].events,
+                          block().Profiles[kProfile].Buttons[kSlot].events, 160),
+              0);
+    EXPECT_EQ(image().ButtonChanged[kProfile][kSlot], 1) << "the image was refreshed";
+    EXPECT_EQ(quib_.calls, (std::vector<std::string>{"PublishStatus", "SendQuixAimCpi"}));
+}
+
+TEST_F(ConfigMessagesTest, ApplyOfAFlaggedButtonWithoutMacroSendsOneButtonReport) {
+    block().Profiles[kProfile].Buttons[kSlot].code = kKeyCombinationCode;
+    block().ButtonChanged[kProfile][kSlot] = 1;
+    ClearLog();
+    Send(kApplyMessage);
+    EXPECT_EQ(Writes(), (std::vector<std::string>{"SET 07 3b 02"}));
+    EXPECT_EQ(mouse().flash.buttons[kProfile][DeviceButtonOfSlot(kSlot)].code, kKeyCombinationCode);
+}
+
+TEST_F(ConfigMessagesTest, RestoreDefaultsSendsTheCommandAndNothingElse) {
+    MarkAllChanged(block());
+    ClearLog();
+    EXPECT_EQ(Send(kApplyMessage, kApplyRestoreDefaults), 0);
+    EXPECT_EQ(Writes(6), (std::vector<std::string>{"SET 09 06 0b 00 00 00"}));
+}
+
+TEST_F(ConfigMessagesTest, ApplyWithoutTheMouseChangesTheImageAndPointerButSendsNothing) {
+    Unplug();
+    block().Profiles[0].DbleClickSpeed = 321;
+    block().ProfileChanged[0] = 1;
+    block().CurrentProfile = 0;
+    OsdSettings saved = DefaultOsdSettings();
+    saved.value28 = 0x12345;  // only the low 16 bits travel
+    saved.value32 = 0x6789;
+    IniFile(dir_.File(kConfigIni)).WriteStruct(kOsdSection, kOsdKey, &saved, sizeof saved);
+    ClearLog();
+    EXPECT_EQ(Send(kApplyMessage), 0);
+    EXPECT_TRUE(transfers().empty());
+    EXPECT_EQ(image().Profiles[0].DbleClickSpeed, 321);
+    EXPECT_EQ(pointer_.doubleClickTime, 321);
+    EXPECT_TRUE(quib_.calls.empty());
+    ASSERT_EQ(osdWindows_.posts.size(), 1u) << "the OSD hears of it all the same";
+    EXPECT_EQ(osdWindows_.posts[0].title, kOsdWindowTitle);
+    EXPECT_EQ(osdWindows_.posts[0].message, kOsdSettingsMessage);
+    EXPECT_EQ(osdWindows_.posts[0].lParam, 0x23456789);
+}
+
+TEST_F(ConfigMessagesTest, RefreshesCopyTheBlockAndSendNothing) {
+    for (uint32_t message : {kRefreshMessage, kInfoDataChangedMessage, kRefreshPointerMessage}) {
+        block().InfoData[0] = static_cast<uint8_t>(message);
+        block().CurrentProfile = 1;
+        block().Profiles[1].MouseSpeed = static_cast<int32_t>(message % 20);
+        pointer_.calls.clear();
+        ClearLog();
+        EXPECT_EQ(Send(message), 0);
+        EXPECT_EQ(image().InfoData[0], static_cast<uint8_t>(message));
+        EXPECT_TRUE(transfers().empty());
+        EXPECT_EQ(pointer_.calls.empty(), message != kRefreshPointerMessage) << message;
+    }
+}
+
+TEST_F(ConfigMessagesTest, CalibrationModeThreeSendsZeroLzcBytes) {
+    ClearLog();
+    EXPECT_EQ(Send(kCalibrationStepMessage, 0, 3), 0);
+    const auto sets = Writes(6);
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(sets[0].substr(0, 9), "SET 0f 06");
+    EXPECT_EQ(sets[0].substr(16), "00 00");
+}
+
+TEST_F(ConfigMessagesTest, SpecialModeRefreshesThenWritesTheSensorSettings) {
+    block().LiftOnFlag = 1;
+    ClearLog();
+    EXPECT_EQ(Send(kSpecialModeMessage, 0, 254), 0);
+    const auto sets = Writes(3);
+    EXPECT_EQ(sets, (std::vector<std::string>{"SET 0f 06 01"}));
+}
+
+TEST_F(ConfigMessagesTest, TheUnusedMessagesAnswerZeroAndOthersAreNotTheirs) {
+    MarkAllChanged(block());
+    block().CurrentProfile = 4;
+    for (uint32_t message : {kUnusedMessage1232, kUnusedMessage1274}) {
+        EXPECT_EQ(Send(message, 1, 1), 0);
+    }
+    EXPECT_NE(image().CurrentProfile, 4) << "no refresh";
+    EXPECT_FALSE(messages_.Handle(1225, 0, 0).has_value());
+    EXPECT_FALSE(messages_.Handle(kPlugMessage, 1, 0).has_value());
+    EXPECT_TRUE(transfers().empty());
+}
+
+TEST_F(ConfigMessagesTest, ABlockMutexThatCannotBeHadLeavesTheImageAsItIs) {
+    block().CurrentProfile = 4;
+    memory_.lockFails = true;
+    Send(kRefreshMessage);
+    EXPECT_NE(image().CurrentProfile, 4);
+    shared_.Publish(image());
+    EXPECT_EQ(block().CurrentProfile, 4) << "publish skipped too";
+    memory_.lockFails = false;
+    Send(kRefreshMessage);
+    EXPECT_EQ(image().CurrentProfile, 4);
+}
+
+// A device job holds the image for its whole run, so an Apply sent meanwhile waits for
+// the read-all and then works on the mouse's settings.
+TEST_F(ConfigMessagesTest, AnApplyDuringAReadAllRunsAfterIt) {
+    block().ButtonChanged[kProfile][kSlot] = 1;
+    std::thread apply;
+    bool heldByJob = false;
+    clock_.At(300, [&] {
+        // Asked from another thread: this one runs the job.
+        std::thread([&] {
+            heldByJob = !core().imageLock().try_lock();
+            if (!heldByJob) core().imageLock().unlock();
+        }).join();
+        apply = std::thread([&] { Send(kApplyMessage); });
+    });
+    core().RunJob(kJobReadAll, 0);
+    apply.join();
+    EXPECT_TRUE(heldByJob);
+    const auto sets = Writes(2);
+    const auto hostState = std::find(sets.begin(), sets.end(), "SET 0e 03");
+    ASSERT_NE(hostState, sets.end());
+    EXPECT_EQ(std::count(sets.begin(), hostState, "SET 07 3b"), 0) << "Apply inside the read-all";
+    EXPECT_EQ(std::count(hostState, sets.end(), "SET 07 3b"), 1);
+}
+
+}  // namespace
+}  // namespace tesh::monitor::test
