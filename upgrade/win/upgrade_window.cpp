@@ -1,7 +1,6 @@
 #include "upgrade/win/upgrade_window.h"
 
 #include <commctrl.h>
-#include <uxtheme.h>
 
 #include "art/art_ids.h"
 #include "monitor/monitor_names.h"
@@ -60,16 +59,11 @@ bool UpgradeWindow::Create() {
 
 void UpgradeWindow::CreateProgressBar() {
     const LayoutRecord place = Layout(kProgressLayout);
-    progress_ = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE | PBS_SMOOTH,
-                                place.left, place.top, place.Width(), place.Height(), hwnd(),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kProgressBarId)),
-                                GetModuleHandleA(nullptr), nullptr);
-    // A themed bar draws in the theme's colours; this one keeps its own.
-    SetWindowTheme(progress_, L"", L"");
-    SendMessageA(progress_, PBM_SETBARCOLOR, 0, kBarColour);
-    SendMessageA(progress_, PBM_SETBKCOLOR, 0, kBarBackground);
-    SendMessageA(progress_, PBM_SETRANGE32, 0, kInitialProgressRange);
-    SendMessageA(progress_, PBM_SETSTEP, 1, 0);
+    progress_.Create(hwnd(), kProgressBarId, RectOf(place));
+    SendMessageA(progress_.hwnd(), PBM_SETBARCOLOR, 0, kBarColour);
+    SendMessageA(progress_.hwnd(), PBM_SETBKCOLOR, 0, kBarBackground);
+    SendMessageA(progress_.hwnd(), PBM_SETRANGE32, 0, kInitialProgressRange);
+    SendMessageA(progress_.hwnd(), PBM_SETSTEP, 1, 0);
 }
 
 // In the order the mouse needs: the monitor lets go of it before the library opens it.
@@ -95,20 +89,20 @@ void UpgradeWindow::SetUp() {
 
 void UpgradeWindow::OnStartTimer() {
     KillTimer(hwnd(), kStartTimer);
-    SendMessageA(progress_, PBM_SETPOS, 0, 0);
+    SendMessageA(progress_.hwnd(), PBM_SETPOS, 0, 0);
     // Nothing is sent unless the whole image fits and the library is complete.
     const bool loaded = LoadFirmwareFile(*image_, imagePath_) == LoadResult::kOk;
     if (!loaded || !featlink_.bound()) {
         ShowNotice(NoticeKind::kFailure, hwnd());
         return;
     }
-    SendMessageA(progress_, PBM_SETRANGE32, 0, image_->ProgressRange());
-    SendMessageA(progress_, PBM_SETPOS, 0, 0);
+    SendMessageA(progress_.hwnd(), PBM_SETRANGE32, 0, image_->ProgressRange());
+    SendMessageA(progress_.hwnd(), PBM_SETPOS, 0, 0);
     worker_->Wake();
 }
 
 void UpgradeWindow::OnBlockAccepted(WPARAM block) {
-    SendMessageA(progress_, PBM_SETPOS, block, 0);
+    SendMessageA(progress_.hwnd(), PBM_SETPOS, block, 0);
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 

@@ -13,6 +13,7 @@
 #include "skin/win/skin_button.h"
 #include "upgrade/firmware_buffer.h"
 #include "upgrade/win/featlink_entry_points.h"
+#include "upgrade/win/progress_bar.h"
 #include "upgrade/win/skinned_popup.h"
 #include "upgrade/win/upload_worker.h"
 
@@ -52,7 +53,7 @@ class UpgradeWindow : public SkinnedPopup {
     FeatlinkEntryPoints featlink_;
     std::unique_ptr<UploadWorker> worker_;
     skin::SkinButton exit_;
-    HWND progress_ = nullptr;
+    ProgressBar progress_;
     skin::OwnedFont font_;
     bool deviceOpened_ = false;
     bool restartMonitor_ = false;

@@ -1,10 +1,7 @@
 // TeshUlmaOptical Firmware Upgrade: started by the monitor with "1" when the mouse's
 // firmware is older than the image here and "0" when it is newer; one instance at a
 // time.
-// clang-format off
 #include <windows.h>
-#include <commctrl.h>
-// clang-format on
 
 #include <cstdio>
 #include <memory>
@@ -45,8 +42,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     }
     const std::string argument = commandLine ? commandLine : "";
     TraceArgument(argument.c_str());
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
-    InitCommonControlsEx(&controls);
 
     switch (StartModeOf(argument)) {
         case StartMode::kConfirm:
