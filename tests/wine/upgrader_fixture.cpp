@@ -20,6 +20,8 @@ constexpr char kMonitorProgram[] = "TeshUlmaOpticalMonitor.exe";
 constexpr char kUpgraderProgram[] = "FWUpdate\\TeshUlmaOptical Firmware Upgrade.exe";
 constexpr char kStandInLog[] = "standin.log";
 constexpr char kUpdateCommandLine[] = "SET 1b";
+// One monitor at a time: a second one ends at once.
+constexpr char kMonitorMutexName[] = "VORTAQ_TeshUlmaOptical_Mouse_Normal_Monitor";
 
 bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
     return text.size() >= prefix.size() &&
@@ -121,11 +123,21 @@ void UpgraderTest::KeepTheMouse() {
     if (mouseKeeper_->loaded()) mouseKeeper_->getMousePid();
 }
 
-void UpgraderTest::WaitUntilAlone() {
-    // Another test's monitor would be closed by our upgrader, and another upgrader
-    // would make ours end at once: wait until they are gone.
+static bool MutexExists(const char* name) {
+    HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, name);
+    if (mutex) CloseHandle(mutex);
+    return mutex != nullptr;
+}
+
+void UpgraderTest::WaitUntilAlone(bool monitorToo) {
+    // Another test's monitor would be closed by our upgrader, another upgrader would
+    // make ours end at once, and so would another monitor ours: wait until they are gone.
     ASSERT_TRUE(skin::testing::GalleryDriver::WaitFor(
-        [&] { return FindStagedWindows(stage_).outside.empty(); }, kAloneTimeoutMs))
+        [&] {
+            return FindStagedWindows(stage_).outside.empty() && !MutexExists(kUpgraderMutexName) &&
+                   !(monitorToo && MutexExists(kMonitorMutexName));
+        },
+        kAloneTimeoutMs))
         << "another monitor or upgrader keeps running on this display";
 }
 

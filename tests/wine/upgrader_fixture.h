@@ -23,8 +23,9 @@ class UpgraderTest : public VirtualMouseTest {
   protected:
     void SetUp() override;
     void TearDown() override;
-    // Waits while a monitor or upgrader of another test runs.
-    void WaitUntilAlone();
+    // Waits while a monitor or upgrader of another test runs (with `monitorToo`, also
+    // while any other monitor holds its one-instance mutex).
+    void WaitUntilAlone(bool monitorToo = false);
     void KeepTheMouse();
 
     // Copies build/dist into the test folder; the stand-in replaces the monitor.
