@@ -1,8 +1,7 @@
 // The settings store on Windows itself: registry values under HKEY_CURRENT_USER,
 // program paths with backslashes, files replaced with MoveFileEx.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstring>
 #include <memory>
@@ -19,7 +18,9 @@ namespace {
 
 constexpr char kTestRoot[] = "Software\\TeshUlmaTest\\";
 
-void DeleteTestRoot() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TeshUlmaTest"); }
+void DeleteTestRoot() {
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TeshUlmaTest");
+}
 
 TEST(WindowsRegistry, WritesAndReadsTextValues) {
     DeleteTestRoot();
