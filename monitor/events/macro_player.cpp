@@ -11,10 +11,11 @@ namespace {
 
 constexpr int64_t kUsPerMs = 1000;
 // Sleeps are cut into pieces this long so that a stop is seen while a long delay runs.
-constexpr int64_t kStopCheckUs = 20 * kUsPerMs;
-// When the player is this late (the system stalled it), the schedule starts again
-// from now instead of shortening the delays that follow.
-constexpr int64_t kLateLimitUs = 4 * kUsPerMs;
+constexpr int64_t kStopCheckUs = 50 * kUsPerMs;
+// A wake this late (the system did not run the player) moves the schedule on, so that
+// the late event is not made up for by shortening the delay after it; a smaller
+// lateness is made up.
+constexpr int64_t kLateLimitUs = 1 * kUsPerMs;
 constexpr std::size_t kMostHeld = 256 + 5;
 
 }  // namespace
@@ -104,14 +105,14 @@ void MacroPlayer::Send(Held held, bool up) {
 }
 
 bool MacroPlayer::Wait(uint32_t ms) {
-    int64_t now = clock_.NowUs();
-    if (now - deadlineUs_ > kLateLimitUs) deadlineUs_ = now;
     deadlineUs_ += int64_t{ms} * kUsPerMs;
+    int64_t now = clock_.NowUs();
     while (now < deadlineUs_) {
         if (stop_.load()) return false;
         clock_.SleepUntilUs(std::min(deadlineUs_, now + kStopCheckUs));
         now = clock_.NowUs();
     }
+    if (now - deadlineUs_ > kLateLimitUs) deadlineUs_ = now;
     return true;
 }
 

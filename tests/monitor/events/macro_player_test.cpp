@@ -131,7 +131,7 @@ TEST_F(MacroPlayerTest, ASecondPressStopsAndLetsGoOfEverythingHeldMostRecentFirs
     Play();
     EXPECT_EQ(macroThread_.posts, 1) << "the second press only stops";
     EXPECT_EQ(input_.events, (Strings{"0 down 65", "10 mouse 0 down", "20 down 66", "30 down 67",
-                                      "50 up 67", "100 up 66", "150 mouse 0 up", "200 up 65"}));
+                                      "80 up 67", "130 up 66", "180 mouse 0 up", "230 up 65"}));
     EXPECT_FALSE(player_.playing());
     time_.onSleep = nullptr;
     input_.events.clear();
