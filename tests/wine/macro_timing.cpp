@@ -130,7 +130,9 @@ int main(int argc, char** argv) {
                 clock.highResolution() ? "high-resolution" : "1 ms period");
     std::fflush(stdout);
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
+    clock.BeginPrecise();
     player.Start(button);
+    clock.EndPrecise();
 
     hook.Wait(static_cast<DWORD>(totalMs + 40000));
     std::vector<int64_t> seenUs;

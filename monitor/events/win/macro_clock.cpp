@@ -31,16 +31,24 @@ HighResolutionClock::HighResolutionClock() {
     timer_ = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
                                     TIMER_ALL_ACCESS);
     highResolution_ = timer_ != nullptr;
-    if (!timer_) {
-        periodRaised_ = timeBeginPeriod(kSystemTimerPeriodMs) == TIMERR_NOERROR;
-        timer_ = CreateWaitableTimerW(nullptr, TRUE, nullptr);
-    }
+    if (!timer_) timer_ = CreateWaitableTimerW(nullptr, TRUE, nullptr);
     spinUs_ = highResolution_ ? kLeastSpinUs : kSystemTimerPeriodMs * 1000 + kSpinReserveUs;
 }
 
 HighResolutionClock::~HighResolutionClock() {
+    EndPrecise();
     if (timer_) CloseHandle(timer_);
+}
+
+void HighResolutionClock::BeginPrecise() {
+    if (!highResolution_ && !periodRaised_) {
+        periodRaised_ = timeBeginPeriod(kSystemTimerPeriodMs) == TIMERR_NOERROR;
+    }
+}
+
+void HighResolutionClock::EndPrecise() {
     if (periodRaised_) timeEndPeriod(kSystemTimerPeriodMs);
+    periodRaised_ = false;
 }
 
 int64_t HighResolutionClock::NowUs() {

@@ -22,6 +22,11 @@ class HighResolutionClock : public MacroClock {
     int64_t NowUs() override;
     void SleepUntilUs(int64_t deadlineUs) override;
 
+    // Without a high-resolution timer the system timer runs at 1 ms between these two
+    // calls (while a macro plays); elsewhere they do nothing.
+    void BeginPrecise();
+    void EndPrecise();
+
     // The timer is of the high-resolution kind.
     bool highResolution() const { return highResolution_; }
 
