@@ -16,11 +16,27 @@ trap 'scripts/wine-session.sh stop build/windows' EXIT
 
 dist=build/dist
 echo "run.sh: program directory staged in $dist"
-if [ -f "$dist/vmouse.exe" ]; then
-    echo "run.sh: the virtual mouse:"
-    wine "$dist/vmouse.exe" plug || true
-    wine "$dist/vmouse.exe" state || true
-fi
-echo "run.sh: the monitor and the configuration application are not built yet;"
-echo "run.sh: here are the settings as the programs load them from $dist:"
+# The virtual mouse, plugged in, with the firmware that is staged for the upgrader, so
+# that the monitor finds no upgrade to make (set another version with vmouse to see the
+# upgrader start).
+wine "$dist/vmouse.exe" plug
+image=$(sed -n 's/^Version=\([0-9]*\).*/\1/p' "$dist/FWUpdate/config.ini" 2>/dev/null | head -n 1)
+[ -n "$image" ] && wine "$dist/vmouse.exe" set firmware "$image"
+wine "$dist/vmouse.exe" state
+
+# The monitor runs until Ctrl-C (or "Exit" in its tray menu); it is asked to close as
+# any program closes it, so that it says goodbye to the mouse.
+echo "run.sh: the monitor runs on the virtual mouse; Ctrl-C stops it."
+echo "run.sh: in another shell, after '. build/windows/wine-session/env':"
+echo "run.sh:   wine $dist/vmouse.exe press 3 | unplug | plug | log | state"
+wine "$dist/TeshUlmaOpticalMonitor.exe" &
+monitor=$!
+stop_monitor() {
+    trap - INT TERM
+    wine taskkill /im TeshUlmaOpticalMonitor.exe >/dev/null 2>&1 || true
+    wait "$monitor" 2>/dev/null || true
+}
+trap 'stop_monitor; exit 130' INT TERM
+wait "$monitor" || true
+echo "run.sh: the monitor has ended; the settings it left in $dist:"
 wine "$dist/teshulma.exe" settings show "$dist"

@@ -22,8 +22,9 @@ constexpr char kQuibMonitorWindowTitle[] = "VORTAQ Quib Monitor";
 
 // Registered window messages.
 constexpr char kQuibMessageName[] = "WM_QUIB_MSG";
+constexpr char kQuibStatusToQuibName[] = "WM_QUIB_ACTIVE_STATUS_TO_QUIB";
 constexpr const char* kQuibRegisteredMessages[] = {"WM_QUIB_ACTIVE_STATUS_FROM_QUIB",
-                                                   "WM_QUIB_ACTIVE_STATUS_TO_QUIB",
+                                                   kQuibStatusToQuibName,
                                                    "WM_QUIB_MONITOR_STATUS_CHANGE",
                                                    "WM_QUIB_AMBIENT_EVENT_LIGHT_FROM_QUIB",
                                                    "WM_QUIB_DEVICE_STATUS_CHANGE_TO_QUIBMONITOR",

@@ -1,0 +1,34 @@
+#include "monitor/win/current_user_access.h"
+
+namespace tesh::monitor {
+
+std::vector<uint8_t> CurrentUserToken() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return {};
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    std::vector<uint8_t> user(size);
+    if (size == 0 || !GetTokenInformation(token, TokenUser, user.data(), size, &size)) {
+        user.clear();
+    }
+    CloseHandle(token);
+    return user;
+}
+
+CurrentUserAccess::CurrentUserAccess(DWORD rights) : user_(CurrentUserToken()) {
+    if (user_.empty()) return;
+    PSID sid = reinterpret_cast<TOKEN_USER*>(user_.data())->User.Sid;
+    const DWORD aclSize = static_cast<DWORD>(sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) -
+                                             sizeof(DWORD) + GetLengthSid(sid));
+    acl_.resize(aclSize);
+    PACL acl = reinterpret_cast<PACL>(acl_.data());
+    ok_ = InitializeAcl(acl, aclSize, ACL_REVISION) &&
+          AddAccessAllowedAce(acl, ACL_REVISION, rights, sid) &&
+          InitializeSecurityDescriptor(&descriptor_, SECURITY_DESCRIPTOR_REVISION) &&
+          SetSecurityDescriptorDacl(&descriptor_, TRUE, acl, FALSE);
+    attributes_.nLength = sizeof attributes_;
+    attributes_.lpSecurityDescriptor = &descriptor_;
+    attributes_.bInheritHandle = TRUE;
+}
+
+}  // namespace tesh::monitor
