@@ -17,9 +17,11 @@
 #include "monitor/monitor_names.h"
 #include "monitor/profile_reports.h"
 #include "monitor/program_names.h"
+#include "monitor/quib_contacts.h"
 #include "monitor/store_settings_files.h"
 #include "monitor/win/current_user_access.h"
 #include "monitor/win/featlink_adapters.h"
+#include "monitor/win/quib_messages.h"
 #include "settings/device_info.h"
 #include "settings/file_io.h"
 #include "settings/ini_file.h"
@@ -212,6 +214,15 @@ TEST_F(MonitorProgramTest, StartWithTheMouseReadsItsSettingsIntoTheFilesAndTheBl
     })) << ::testing::PrintToString(program_.OptionMessages());
     EXPECT_TRUE(FileExists(program_.File(kRunsStartIni)));
     EXPECT_EQ(IniFile(program_.File(kDeviceInfoIni)).ReadInt("Setting", "Count", -1), 0);
+    EXPECT_EQ(
+        IniFile(QuibFolderPath() + kQuibConfigIni).ReadString(kQuibProductSection, "Name", ""),
+        kQuibProductName);
+
+    // Hidden, and without a taskbar button.
+    HWND monitor = program_.window();
+    EXPECT_FALSE(IsWindowVisible(monitor));
+    EXPECT_NE(GetWindowLongPtrA(monitor, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+    EXPECT_NE(GetWindowLongPtrA(monitor, GWL_STYLE) & WS_POPUP, 0);
     EXPECT_EQ(program_.Close(), 0);
 }
 
@@ -289,6 +300,12 @@ TEST_F(MonitorProgramTest, ASecondStartWithOneOpensOrBringsForwardTheConfigurati
     EXPECT_EQ(program_.StartSecondCopy(""), 0);
     EXPECT_EQ(ProcessesNamed(kOptionProgram), 1) << "started once";
     EXPECT_TRUE(program_.Running());
+
+    // A double click on the tray icon brings it forward too.
+    ShowWindow(option, SW_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(option) != FALSE; }));
+    PostMessageA(program_.window(), kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(WaitUntil([&] { return IsIconic(option) == FALSE; }));
 
     // The configuration application closes while no mouse is there.
     Unplug();
