@@ -41,13 +41,9 @@ void MonitorWindow::OpenConfigurationApp() {
     SetActiveWindow(option);
 }
 
+// The device event handling (the calibration window's sensor events among them).
 void MonitorWindow::DispatchEvent(uint32_t eventCode) {
-    // The calibration window follows the mouse's sensor events; every other event is
-    // for the device event handling.
-    if (eventCode >> 16 == kCalibrationEventClass) {
-        windows_.PostToWindow(kCalibrationWindowTitle, kCalibrationEventMessage, 0,
-                              static_cast<intptr_t>(eventCode & 0xFFFF));
-    }
+    if (events_) events_->Dispatch(eventCode);
 }
 
 void MonitorWindow::SendDeviceStatus(bool connected) {

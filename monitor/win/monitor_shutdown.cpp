@@ -13,6 +13,8 @@ void MonitorWindow::OnDestroy() {
     // Host state 0, timers 500 and 502, and the running job cancelled.
     if (linkOpened_) core_->connection().BeginShutdown();
     for (int timer : kFeedbackTimers) KillTimer(timer);
+    // The macro and the sound stopped, the sound buffer let go.
+    if (events_) events_->Shutdown();
     windows_.CloseWindow(kOptionWindowTitle);
     CloseOsd(windows_);
     if (deviceWorker_) deviceWorker_->Stop(kWorkerJoinMs);
@@ -25,7 +27,6 @@ void MonitorWindow::OnDestroy() {
     tray_.Show(false);
     // The Quib status and ambient light mappings are never opened by the monitor.
     SendDeviceStatus(false);
-    // No sound buffer is held: sounds come with the device event handling.
 }
 
 }  // namespace tesh::monitor

@@ -71,13 +71,17 @@ void MonitorWindow::MakeDeviceCore() {
         DeviceCorePorts{device_, clock_, *files_, block_, windows_, shell_, link_, *this});
     messages_ = std::make_unique<ConfigMessages>(
         ConfigPorts{*core_, *image_, block_, *store_, osd_, windows_, registry_, pointer_, *this});
+    events_ = std::make_unique<WindowsEventHandling>(EventHandlingContext{
+        *image_, core_->imageLock(), block_, *store_, registry_, pointer_, *this, *this, windows_,
+        shell_, clock_, dir_, reinterpret_cast<WindowHandle>(window_),
+        [this] { return macroPlayer_ && macroPlayer_->Post(0, 0); }});
 }
 
 // The macro player first, then the device worker.
 void MonitorWindow::StartThreads() {
     macroPlayer_ = std::make_unique<WorkerThread>(kPlayMacroMessage, [this](WPARAM, LPARAM) {
         macroPlaying_ = 1;
-        // The prepared macro is played by the device event handling.
+        if (events_) events_->PlayMacro();
         macroPlaying_ = 0;
     });
     deviceWorker_ =

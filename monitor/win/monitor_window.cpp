@@ -114,6 +114,7 @@ void MonitorWindow::OnTimer(UINT_PTR timer) {
     }
     // Timer 500 (automatic profile switching) and the feedback timers belong to the
     // device event handling.
+    if (events_) events_->OnTimer(static_cast<int>(timer));
 }
 
 void MonitorWindow::OnCommand(WPARAM command) {

@@ -13,6 +13,7 @@
 
 #include "monitor/config_messages.h"
 #include "monitor/device_core.h"
+#include "monitor/events/win/event_handling.h"
 #include "monitor/quib_contacts.h"
 #include "monitor/settings_block.h"
 #include "monitor/store_settings_files.h"
@@ -100,6 +101,7 @@ class MonitorWindow : public LinkHost, public QuibPeers {
     TrayIcon tray_;
     std::unique_ptr<DeviceCore> core_;
     std::unique_ptr<ConfigMessages> messages_;
+    std::unique_ptr<WindowsEventHandling> events_;
     std::unique_ptr<WorkerThread> macroPlayer_;
     std::unique_ptr<WorkerThread> deviceWorker_;
     std::atomic<int> macroPlaying_{0};

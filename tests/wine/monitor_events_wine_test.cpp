@@ -1,0 +1,243 @@
+// The device event handling of the real monitor, on a virtual mouse of its own: a
+// button's function is assigned through the shared block and Apply as the
+// configuration application does it, pressed with vmouse, and the outcome seen in
+// config.ini, the block, and a low-level keyboard hook in a process of its own.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "monitor/device_tables.h"
+#include "monitor/events/usage_trophies.h"
+#include "monitor/monitor_names.h"
+#include "monitor/program_names.h"
+#include "settings/ini_file.h"
+#include "tests/wine/monitor_program.h"
+#include "tests/wine/virtual_mouse_fixture.h"
+
+namespace tesh::test {
+namespace {
+
+using namespace monitor;
+
+constexpr int kSlot = 3;  // device button 3
+constexpr char kHostStateRunning[] = "SET 0e 03 01";
+constexpr char kProbeReady[] = "TeshEventsProbeReady";
+constexpr int kVkF9 = 120;
+constexpr uint8_t kF9Usage = 66;
+constexpr uint8_t kAUsage = 4;
+constexpr uint8_t kBUsage = 5;
+constexpr uint8_t kCtrlBit = 4;
+constexpr uint8_t kProfileCycleCode = 16;
+
+struct SeenKey {
+    long long us;
+    int vk;
+    bool up;
+};
+
+// Windows reports the plain modifier keys as their left-hand keys to the hook.
+int Plain(int vk) {
+    if (vk == 160 || vk == 161) return VK_SHIFT;
+    if (vk == 162 || vk == 163) return VK_CONTROL;
+    if (vk == 164 || vk == 165) return VK_MENU;
+    return vk;
+}
+
+// key_hook_probe in a process of its own, started and ready for input.
+class KeyProbe {
+  public:
+    KeyProbe(const std::string& program, int timeoutMs)
+        : ready_(CreateEventA(nullptr, TRUE, FALSE, kProbeReady)) {
+        const std::string command =
+            Quoted(program) + " " + kProbeReady + " 10000 " + std::to_string(timeoutMs);
+        started_ = child_.Start(command) && WaitForSingleObject(ready_, 20000) == WAIT_OBJECT_0;
+    }
+    ~KeyProbe() { CloseHandle(ready_); }
+    bool started() const { return started_; }
+    // The keys seen, once the probe's time is up.
+    std::vector<SeenKey> Keys() {
+        child_.Wait();
+        std::vector<SeenKey> keys;
+        std::istringstream lines(child_.output());
+        long long us;
+        int vk;
+        std::string direction;
+        while (lines >> us >> vk >> direction) keys.push_back({us, Plain(vk), direction == "up"});
+        return keys;
+    }
+
+  private:
+    HANDLE ready_;
+    ChildProcess child_;
+    bool started_ = false;
+};
+
+std::string Describe(const std::vector<SeenKey>& keys) {
+    std::string text;
+    for (const SeenKey& key : keys) {
+        text += std::to_string(key.vk) + (key.up ? " up, " : " down, ");
+    }
+    return text;
+}
+
+class MonitorEventsTest : public VirtualMouseTest {
+  protected:
+    MonitorEventsTest()
+        : program_(dir_.File("program") + "\\", Beside("option_stand_in.exe")),
+          holder_(LoadCopy("holder")) {
+        holder_->openFeatureDevice();
+        EXPECT_EQ(Vmouse("plug").exitCode, 0);
+        // The mouse runs the installed firmware: no upgrade starts.
+        if (program_.ImageVersion() > 0) {
+            EXPECT_EQ(Vmouse("set firmware " + std::to_string(program_.ImageVersion())).exitCode,
+                      0);
+        } else {
+            IniFile(program_.File(kUpgraderConfig))
+                .WriteInt(kUpgraderSection, kUpgraderVersionKey, State()["firmware"].get<int>());
+        }
+    }
+
+    // The monitor started and its first read of the mouse done.
+    void StartConnected() {
+        ASSERT_EQ(Vmouse("log --clear").exitCode, 0);
+        ASSERT_TRUE(program_.Start());
+        ASSERT_TRUE(WaitUntil([&] {
+            return Vmouse("log").output.find(kHostStateRunning) != std::string::npos;
+        })) << "no read-all";
+        block_ = std::make_unique<BlockClient>();
+        ASSERT_TRUE(block_->opened());
+        profile_ = block_->Read()->CurrentProfile;
+    }
+    // Gives the slot of the active profile a function, as the configuration
+    // application applies it: into the block, then Apply, which writes it to the mouse.
+    void Assign(const std::function<void(ButtonRecord&)>& change) {
+        block_->Change([&](SettingsSet& set) {
+            ButtonRecord& button = set.Profiles[profile_].Buttons[kSlot];
+            change(button);
+            set.ButtonChanged[profile_][kSlot] = 1;
+        });
+        DWORD_PTR result = 0;
+        ASSERT_TRUE(SendMessageTimeoutA(program_.window(), kApplyMessage, 0, 0, SMTO_NORMAL,
+                                        kConditionTimeoutMs, &result));
+    }
+    void Press() { ASSERT_EQ(Vmouse("press " + std::to_string(kSlot)).exitCode, 0); }
+    void Release() { ASSERT_EQ(Vmouse("release " + std::to_string(kSlot)).exitCode, 0); }
+
+    MonitorProgram program_;
+    std::unique_ptr<FeatlinkLibrary> holder_;
+    std::unique_ptr<BlockClient> block_;  // once the monitor made the block
+    int profile_ = 0;
+};
+
+TEST_F(MonitorEventsTest, AProfileButtonChangesTheProfileInConfigAndBlock) {
+    StartConnected();
+    Assign([](ButtonRecord& button) { button.code = kProfileCycleCode; });
+    Press();
+    Release();
+    const int next = (profile_ + 1) % kProfileCount;
+    EXPECT_TRUE(WaitUntil([&] { return program_.ConfigInt("CurrentProfile") == next; }));
+    EXPECT_TRUE(WaitUntil([&] { return block_->Read()->CurrentProfile == next; }));
+}
+
+TEST_F(MonitorEventsTest, AKeyCombinationButtonTypesItsKeysAndRepeatsAfterASecond) {
+    StartConnected();
+    Assign([](ButtonRecord& button) {
+        button.code = kKeyCombinationCode;
+        button.eventCount = 1;
+        button.events[0] = kF9Usage;
+        button.events[1] = kCtrlBit;
+    });
+    KeyProbe probe(Beside("key_hook_probe.exe"), 8000);
+    ASSERT_TRUE(probe.started());
+    Press();
+    Sleep(1700);  // the button held
+    Release();
+    const auto keys = probe.Keys();
+    ASSERT_GE(keys.size(), 6u) << Describe(keys);
+    EXPECT_EQ(keys[0].vk, VK_CONTROL);
+    EXPECT_FALSE(keys[0].up);
+    EXPECT_EQ(keys[1].vk, kVkF9);
+    EXPECT_FALSE(keys[1].up);
+    EXPECT_EQ(keys[keys.size() - 2].vk, kVkF9);
+    EXPECT_TRUE(keys[keys.size() - 2].up);
+    EXPECT_EQ(keys.back().vk, VK_CONTROL);
+    EXPECT_TRUE(keys.back().up);
+    // The repeats: F9 up and down again, the first a second after the press, then
+    // every 100 ms.
+    std::vector<long long> repeats;
+    for (std::size_t i = 2; i + 2 < keys.size(); i += 2) {
+        EXPECT_EQ(keys[i].vk, kVkF9);
+        EXPECT_TRUE(keys[i].up);
+        EXPECT_FALSE(keys[i + 1].up);
+        repeats.push_back(keys[i].us);
+    }
+    ASSERT_GE(repeats.size(), 2u) << Describe(keys);
+    const long long first = (repeats[0] - keys[1].us) / 1000;
+    EXPECT_GE(first, 950);
+    EXPECT_LE(first, 1300);
+    const long long next = (repeats[1] - repeats[0]) / 1000;
+    EXPECT_GE(next, 80);
+    EXPECT_LE(next, 250);
+}
+
+TEST_F(MonitorEventsTest, AMacroButtonPlaysAndASecondPressStopsItLettingGoOfEveryKey) {
+    StartConnected();
+    Assign([](ButtonRecord& button) {
+        button.code = kMacroFunctionCode;
+        button.repeatCount = 1;
+        const MacroEvent events[] = {
+            {kAUsage, 1, 200}, {kBUsage, 1, 10000}, {kBUsage, 2, 10}, {kAUsage, 2, 10}};
+        button.eventCount = 4;
+        std::memcpy(button.events, events, sizeof events);
+    });
+    KeyProbe probe(Beside("key_hook_probe.exe"), 9000);
+    ASSERT_TRUE(probe.started());
+    Press();
+    Release();
+    Sleep(1500);  // into the long press of B
+    Press();
+    Release();
+    const auto keys = probe.Keys();
+    ASSERT_GE(keys.size(), 4u) << Describe(keys);
+    EXPECT_EQ(keys[0].vk, 'A');
+    EXPECT_EQ(keys[1].vk, 'B');
+    EXPECT_FALSE(keys[1].up);
+    const SeenKey& lastB = keys[keys.size() - 2];
+    const SeenKey& lastA = keys.back();
+    EXPECT_EQ(lastB.vk, 'B');
+    EXPECT_TRUE(lastB.up);
+    EXPECT_EQ(lastA.vk, 'A');
+    EXPECT_TRUE(lastA.up);
+    const long long gap = (lastA.us - lastB.us) / 1000;
+    EXPECT_GE(gap, 45) << "held keys are let go 50 ms apart";
+    EXPECT_LE(gap, 150);
+    EXPECT_LT((lastA.us - keys[0].us) / 1000, 8000) << "stopped long before its end";
+    // B repeated while held, and nothing is held at the end.
+    EXPECT_GT(std::count_if(keys.begin(), keys.end(),
+                            [](const SeenKey& k) { return k.vk == 'B' && k.up; }),
+              3);
+    for (int vk : {'A', 'B'}) {
+        const auto downs = std::count_if(keys.begin(), keys.end(),
+                                         [&](const SeenKey& k) { return k.vk == vk && !k.up; });
+        const auto ups = std::count_if(keys.begin(), keys.end(),
+                                       [&](const SeenKey& k) { return k.vk == vk && k.up; });
+        EXPECT_EQ(downs, ups) << static_cast<char>(vk);
+    }
+}
+
+TEST_F(MonitorEventsTest, AUsageEventAdvancesTheCountersInTheBlock) {
+    StartConnected();
+    const int32_t before = InfoValue(block_->Read()->InfoData, 0);
+    ASSERT_EQ(Vmouse("usage 0xE100 25").exitCode, 0);
+    EXPECT_TRUE(WaitUntil([&] { return InfoValue(block_->Read()->InfoData, 0) == before + 25; }));
+    ASSERT_EQ(Vmouse("usage 0xEA00 1000").exitCode, 0);
+    EXPECT_TRUE(WaitUntil([&] { return InfoValue(block_->Read()->InfoData, 9) >= 1000; }));
+}
+
+}  // namespace
+}  // namespace tesh::test
