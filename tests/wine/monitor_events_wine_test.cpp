@@ -16,6 +16,7 @@
 #include "monitor/monitor_names.h"
 #include "monitor/program_names.h"
 #include "settings/ini_file.h"
+#include "tests/wine/installed_monitor_test.h"
 #include "tests/wine/monitor_program.h"
 #include "tests/wine/virtual_mouse_fixture.h"
 
@@ -85,23 +86,8 @@ std::string Describe(const std::vector<SeenKey>& keys) {
     return text;
 }
 
-class MonitorEventsTest : public VirtualMouseTest {
+class MonitorEventsTest : public InstalledMonitorTest {
   protected:
-    MonitorEventsTest()
-        : program_(dir_.File("program") + "\\", Beside("option_stand_in.exe")),
-          holder_(LoadCopy("holder")) {
-        holder_->openFeatureDevice();
-        EXPECT_EQ(Vmouse("plug").exitCode, 0);
-        // The mouse runs the installed firmware: no upgrade starts.
-        if (program_.ImageVersion() > 0) {
-            EXPECT_EQ(Vmouse("set firmware " + std::to_string(program_.ImageVersion())).exitCode,
-                      0);
-        } else {
-            IniFile(program_.File(kUpgraderConfig))
-                .WriteInt(kUpgraderSection, kUpgraderVersionKey, State()["firmware"].get<int>());
-        }
-    }
-
     // The monitor started and its first read of the mouse done.
     void StartConnected() {
         ASSERT_EQ(Vmouse("log --clear").exitCode, 0);
@@ -128,8 +114,6 @@ class MonitorEventsTest : public VirtualMouseTest {
     void Press() { ASSERT_EQ(Vmouse("press " + std::to_string(kSlot)).exitCode, 0); }
     void Release() { ASSERT_EQ(Vmouse("release " + std::to_string(kSlot)).exitCode, 0); }
 
-    MonitorProgram program_;
-    std::unique_ptr<FeatlinkLibrary> holder_;
     std::unique_ptr<BlockClient> block_;  // once the monitor made the block
     int profile_ = 0;
 };

@@ -27,6 +27,7 @@
 #include "settings/ini_file.h"
 #include "settings/registry_port.h"
 #include "settings/settings_store.h"
+#include "tests/wine/installed_monitor_test.h"
 #include "tests/wine/monitor_program.h"
 #include "tests/wine/virtual_mouse_fixture.h"
 
@@ -100,24 +101,8 @@ bool StartsWith(const std::string& text, const std::string& prefix) {
     return text.rfind(prefix, 0) == 0;
 }
 
-class MonitorProgramTest : public VirtualMouseTest {
+class MonitorProgramTest : public InstalledMonitorTest {
   protected:
-    MonitorProgramTest()
-        : program_(dir_.File("program") + "\\", Beside("option_stand_in.exe")),
-          holder_(LoadCopy("holder")) {
-        // The test keeps the virtual mouse alive between the programs that use it.
-        holder_->openFeatureDevice();
-        EXPECT_EQ(Vmouse("plug").exitCode, 0);
-        // The mouse runs the firmware that is installed, so no upgrade starts.
-        if (program_.ImageVersion() > 0) {
-            EXPECT_EQ(Vmouse("set firmware " + std::to_string(program_.ImageVersion())).exitCode,
-                      0);
-        } else {
-            IniFile(program_.File(kUpgraderConfig))
-                .WriteInt(kUpgraderSection, kUpgraderVersionKey, State()["firmware"].get<int>());
-        }
-    }
-
     // The virtual mouse's log, one line per exchange or event.
     std::vector<std::string> Log() {
         std::vector<std::string> lines;
@@ -163,9 +148,6 @@ class MonitorProgramTest : public VirtualMouseTest {
         return static_cast<LRESULT>(result);
     }
     static HWND OptionWindow() { return FindWindowA(nullptr, kOptionWindowTitle); }
-
-    MonitorProgram program_;
-    std::unique_ptr<FeatlinkLibrary> holder_;
 };
 
 TEST_F(MonitorProgramTest, StartWithTheMouseReadsItsSettingsIntoTheFilesAndTheBlock) {
