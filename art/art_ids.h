@@ -15,6 +15,10 @@
 #define IDB_MAIN_DISABLED 404
 #define IDB_MAIN_BACKGROUND IDB_MAIN_NORMAL
 #define IDB_MOUSE_TYPE 427
+/* The language button's flags, one per language index, side by side. */
+#define IDB_LANGUAGE_FLAGS 430
+#define TESH_FLAG_WIDTH 32
+#define TESH_FLAG_HEIGHT 17
 
 /* Upgrader: its window and its four notices. */
 #define IDB_UPGRADE_NORMAL 501
