@@ -57,6 +57,16 @@
 #define IDB_SCROLL_PARTS 620 /* up, down, track, thumb: 14 x 14 each, side by side */
 #define TESH_SCROLL_PART_SIZE 14
 
+/* The confirmation and message dialogs that every program may show. */
+#define IDB_MESSAGE_CONFIRM_NORMAL 700
+#define IDB_MESSAGE_CONFIRM_HOVER 701
+#define IDB_MESSAGE_CONFIRM_PRESSED 702
+#define IDB_MESSAGE_CONFIRM_DISABLED 703
+#define IDB_MESSAGE_NOTE_NORMAL 704
+#define IDB_MESSAGE_NOTE_HOVER 705
+#define IDB_MESSAGE_NOTE_PRESSED 706
+#define IDB_MESSAGE_NOTE_DISABLED 707
+
 /* The skin gallery. */
 #define IDB_GALLERY_NORMAL 901
 #define IDB_GALLERY_HOVER 902

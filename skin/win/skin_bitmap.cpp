@@ -90,4 +90,10 @@ OwnedFont MakeFont(const char* face, int height, int width) {
                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face));
 }
 
+OwnedFont MakeBoldFont(const char* face, int height) {
+    return OwnedFont(CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH | FF_SWISS, face));
+}
+
 }  // namespace tesh::skin

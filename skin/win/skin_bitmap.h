@@ -46,5 +46,7 @@ void DrawBitmapPart(HDC dc, HBITMAP bitmap, const RECT& from, const RECT& to);
 
 // A font of the given face and size in pixels, normal weight.
 OwnedFont MakeFont(const char* face, int height, int width = 0);
+// The same in bold, for titles.
+OwnedFont MakeBoldFont(const char* face, int height);
 
 }  // namespace tesh::skin

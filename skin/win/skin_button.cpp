@@ -49,7 +49,7 @@ void SkinButton::SetSkin(const RECT& rect, const SkinSources& sources) {
 void SkinButton::SetSelected(bool selected) {
     if (selected == selected_) return;
     selected_ = selected;
-    InvalidateRect(hwnd(), nullptr, FALSE);
+    if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void SkinButton::SetCaption(const std::string& caption, bool trademark) {
@@ -100,16 +100,14 @@ bool SkinButton::PointerOver() const {
 void SkinButton::Paint(HDC dc) {
     RECT client = ClientOf(hwnd());
     HBITMAP image = images_[static_cast<int>(CurrentLook())].get();
-    if (caption_.empty()) {
-        if (image) DrawBitmap(dc, image, client, false);
-        return;
-    }
-    // Drawn off screen first, so that the caption never flickers over the picture.
+    // Drawn off screen first, so that the caption and marks never flicker over the
+    // picture.
     HDC memory = CreateCompatibleDC(dc);
     HBITMAP buffer = CreateCompatibleBitmap(dc, client.right, client.bottom);
     HGDIOBJ old = SelectObject(memory, buffer);
     if (image) DrawBitmap(memory, image, client, false);
-    DrawCaption(memory, client);
+    if (!caption_.empty()) DrawCaption(memory, client);
+    PaintOver(memory, client);
     BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
     SelectObject(memory, old);
     DeleteObject(buffer);

@@ -38,6 +38,8 @@ class SkinButton : public ControlWindow {
 
   protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Drawn over the state image and the caption (off screen, then copied).
+    virtual void PaintOver(HDC, const RECT& /*client*/) {}
 
   private:
     void Paint(HDC dc);

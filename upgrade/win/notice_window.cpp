@@ -2,9 +2,10 @@
 
 #include "art/art_ids.h"
 #include "skin/layout_record.h"
+#include "skin/win/layout_rect.h"
 #include "skin/win/skin_button.h"
+#include "skin/win/skinned_dialog.h"
 #include "upgrade/upgrader_names.h"
-#include "upgrade/win/skinned_popup.h"
 
 namespace tesh::upgrade {
 
@@ -39,20 +40,22 @@ NoticeLook LookOf(NoticeKind kind) {
     return {kSuccessNoticeTitle, IDB_SUCCESS_NORMAL, kOkLayout, nullptr, true};
 }
 
-class NoticeWindow : public SkinnedPopup {
+class NoticeWindow : public skin::SkinnedDialog {
   public:
     explicit NoticeWindow(NoticeKind kind) : look_(LookOf(kind)) {}
 
     bool Create(HWND owner) {
-        if (!CreatePopup(kNoticeClass, look_.title, owner, look_.firstPicture)) return false;
-        AddButton(ok_, kOkButtonId, look_.okLayout);
-        if (look_.cancelLayout) AddButton(cancel_, kCancelButtonId, look_.cancelLayout);
-        AddButton(exit_, kExitButtonId, kExitLayout);
-        return true;
+        return CreateDialogWindow(kNoticeClass, look_.title, owner, look_.firstPicture);
     }
     NoticeAnswer answer() const { return answer_; }
 
   protected:
+    void OnCreated() override {
+        AddButton(ok_, kOkButtonId, look_.okLayout);
+        if (look_.cancelLayout) AddButton(cancel_, kCancelButtonId, look_.cancelLayout);
+        AddButton(exit_, kExitButtonId, kExitLayout);
+    }
+
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         switch (message) {
             case WM_COMMAND:
@@ -66,7 +69,7 @@ class NoticeWindow : public SkinnedPopup {
                 Finish(NoticeAnswer::kCancel);
                 return 0;
             default:
-                return SkinnedPopup::OnMessage(message, wParam, lParam);
+                return SkinnedDialog::OnMessage(message, wParam, lParam);
         }
     }
 
@@ -82,7 +85,7 @@ class NoticeWindow : public SkinnedPopup {
     void AddButton(skin::SkinButton& button, int id, const char* layout) {
         const LayoutRecord place = Layout(layout);
         button.Create(hwnd(), id, place);
-        button.SetSkin(RECT{place.left, place.top, place.right, place.bottom}, sources());
+        button.SetSkin(skin::RectOf(place), sources());
     }
     void Finish(NoticeAnswer answer) {
         answer_ = answer;

@@ -6,6 +6,7 @@
 #include "monitor/monitor_names.h"
 #include "settings/ini_file.h"
 #include "skin/layout_record.h"
+#include "skin/win/layout_rect.h"
 #include "upgrade/dfu_version.h"
 #include "upgrade/upgrader_config.h"
 #include "upgrade/upgrader_names.h"
@@ -29,10 +30,6 @@ constexpr RECT kImageNameRect = {95, 131, 360, 147};
 constexpr POINT kDfuVersionAt = {8, 251};
 constexpr POINT kUpgraderVersionAt = {377, 251};
 
-RECT RectOf(const LayoutRecord& place) {
-    return {place.left, place.top, place.right, place.bottom};
-}
-
 }  // namespace
 
 UpgradeWindow::UpgradeWindow(std::string directory)
@@ -49,17 +46,19 @@ void UpgradeWindow::Run() {
 }
 
 bool UpgradeWindow::Create() {
-    if (!CreatePopup(kUpgradeWindowClass, "", nullptr, IDB_UPGRADE_NORMAL)) return false;
+    return CreateDialogWindow(kUpgradeWindowClass, "", nullptr, IDB_UPGRADE_NORMAL);
+}
+
+void UpgradeWindow::OnCreated() {
     font_ = skin::MakeFont(kTextFace, kTextHeight);
     const LayoutRecord exit = Layout(kExitLayout);
     exit_.Create(hwnd(), kExitButtonId, exit);
-    exit_.SetSkin(RectOf(exit), sources());
-    return true;
+    exit_.SetSkin(skin::RectOf(exit), sources());
 }
 
 void UpgradeWindow::CreateProgressBar() {
     const LayoutRecord place = Layout(kProgressLayout);
-    progress_.Create(hwnd(), kProgressBarId, RectOf(place));
+    progress_.Create(hwnd(), kProgressBarId, skin::RectOf(place));
     SendMessageA(progress_.hwnd(), PBM_SETBARCOLOR, 0, kBarColour);
     SendMessageA(progress_.hwnd(), PBM_SETBKCOLOR, 0, kBarBackground);
     SendMessageA(progress_.hwnd(), PBM_SETRANGE32, 0, kInitialProgressRange);
@@ -176,9 +175,9 @@ LRESULT UpgradeWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
         case WM_DESTROY:
             OnDestroy();
-            return SkinnedPopup::OnMessage(message, wParam, lParam);
+            return SkinnedDialog::OnMessage(message, wParam, lParam);
         default:
-            return SkinnedPopup::OnMessage(message, wParam, lParam);
+            return SkinnedDialog::OnMessage(message, wParam, lParam);
     }
 }
 

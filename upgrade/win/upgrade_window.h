@@ -11,15 +11,15 @@
 
 #include "skin/win/skin_bitmap.h"
 #include "skin/win/skin_button.h"
+#include "skin/win/skinned_dialog.h"
 #include "upgrade/firmware_buffer.h"
 #include "upgrade/win/featlink_entry_points.h"
 #include "upgrade/win/progress_bar.h"
-#include "upgrade/win/skinned_popup.h"
 #include "upgrade/win/upload_worker.h"
 
 namespace tesh::upgrade {
 
-class UpgradeWindow : public SkinnedPopup {
+class UpgradeWindow : public skin::SkinnedDialog {
   public:
     // `directory` is the upgrader's own folder, with a trailing backslash.
     explicit UpgradeWindow(std::string directory);
@@ -32,6 +32,7 @@ class UpgradeWindow : public SkinnedPopup {
     bool workerStillRunning() const { return workerStillRunning_; }
 
   protected:
+    void OnCreated() override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnKey(WPARAM key) override;
     void PaintOver(HDC dc) override;

@@ -1,6 +1,8 @@
 // The skin gallery's controls: their layout strings on the gallery picture and ids.
 #pragma once
 
+#include <windows.h>
+
 namespace tesh::skin::gallery {
 
 enum ControlId : int {
@@ -22,10 +24,35 @@ enum ControlId : int {
     kStill,
     kMenu,
     kList,
+    kConfirm,
+    kNote,
+    kCheck,
+    kRadioOne,
+    kRadioTwo,
+    kRadioThree,
+    kSkinMenu,
 };
 
 // Items of the flat popup menu.
 enum MenuItem : int { kMenuFirst = 300, kMenuSecond, kMenuThird };
+
+// Items of the skinned menu and its submenu.
+enum SkinMenuItem : int {
+    kSkinLoad = 310,
+    kSkinSave,
+    kSkinJapanese,
+    kSkinGerman,
+    kSkinFrench,
+    kSkinDisabled,
+    kSkinMoreFirst = 320,
+    kSkinMoreSecond,
+};
+
+// What the gallery records of its dialogs and its skinned menu: wParam the answer (1
+// OK, 0 otherwise) or the chosen command (0 for none).
+constexpr UINT kMsgConfirmAnswer = WM_APP + 40;
+constexpr UINT kMsgNoteClosed = WM_APP + 41;
+constexpr UINT kMsgSkinMenuChosen = WM_APP + 42;
 
 constexpr char kExitLayout[] = "BUTTON_EXIT,690,4,22,22,Close the gallery";
 constexpr char kPushLayout[] = "BUTTON_PUSH,20,60,110,28,A push button";
@@ -45,6 +72,16 @@ constexpr char kProgressLayout[] = "PICTURE_PROGRESS,140,290,200,12,The progress
 constexpr char kStillLayout[] = "PICTURE_STILL,140,316,171,45,A still picture";
 constexpr char kMenuLayout[] = "BUTTON_MENU,360,278,110,28,Opens a flat popup menu";
 constexpr char kListLayout[] = "LIST_ITEMS,500,278,200,140,A list with a skinned scroll bar";
+constexpr char kSkinMenuLayout[] = "BUTTON_SKIN_MENU,360,318,110,28,Opens a skinned menu";
+constexpr char kConfirmLayout[] = "BUTTON_CONFIRM,20,372,110,24,Opens a confirmation dialog";
+constexpr char kNoteLayout[] = "BUTTON_NOTE,20,400,110,24,Opens a message dialog";
+constexpr char kCheckLayout[] = "CHECK_BOX,150,374,110,16,A check box";
+constexpr char kRadioOneLayout[] = "RADIO_ONE,150,402,60,16,First of three";
+constexpr char kRadioTwoLayout[] = "RADIO_TWO,220,402,60,16,Second of three";
+constexpr char kRadioThreeLayout[] = "RADIO_THREE,290,402,70,16,Third of three";
+// Three 32 x 17 flags side by side on the gallery picture: Japan, Germany, France.
+constexpr int kFlagStrip[4] = {380, 352, 476, 369};
+constexpr int kFlagWidth = 32;
 
 // Where the gallery writes the slider values, the last messages and the hint.
 constexpr int kSliderValueRects[2][4] = {{317, 223, 350, 241}, {657, 223, 700, 241}};

@@ -9,6 +9,8 @@
 #include "skin/win/cool_menu.h"
 #include "skin/win/gallery/gallery_layout.h"
 #include "skin/win/hint.h"
+#include "skin/win/layout_rect.h"
+#include "skin/win/message_dialog.h"
 #include "skin/win/skin_messages.h"
 #include "skin/win/window_shape.h"
 
@@ -27,10 +29,25 @@ struct ButtonSpec {
     const char* layout;
 };
 constexpr ButtonSpec kButtons[] = {
-    {kExit, kExitLayout},     {kPush, kPushLayout},         {kDisabled, kDisabledLayout},
-    {kToggle, kToggleLayout}, {kSelected, kSelectedLayout}, {kCaption, kCaptionLayout},
-    {kLink, kLinkLayout},     {kMenu, kMenuLayout},
+    {kExit, kExitLayout},       {kPush, kPushLayout},         {kDisabled, kDisabledLayout},
+    {kToggle, kToggleLayout},   {kSelected, kSelectedLayout}, {kCaption, kCaptionLayout},
+    {kLink, kLinkLayout},       {kMenu, kMenuLayout},         {kSkinMenu, kSkinMenuLayout},
+    {kConfirm, kConfirmLayout}, {kNote, kNoteLayout},
 };
+struct RadioSpec {
+    int id;
+    const char* layout;
+    int value;
+};
+constexpr RadioSpec kRadios[] = {
+    {kRadioOne, kRadioOneLayout, 1},
+    {kRadioTwo, kRadioTwoLayout, 2},
+    {kRadioThree, kRadioThreeLayout, 3},
+};
+constexpr wchar_t kConfirmTitle[] = L"ATTENTION";
+constexpr wchar_t kNoteTitle[] = L"NOTE";
+constexpr wchar_t kConfirmText[] = L"Do you really want to delete the selected macro?";
+constexpr wchar_t kNoteText[] = L"Please select a macro to delete.";
 
 RECT RectOf(const char* layout) {
     LayoutRecord r = Layout(layout);
@@ -150,6 +167,44 @@ void GalleryWindow::CreateControls() {
     list_.Create(hwnd_, kList, RectOf(kListLayout));
     for (int i = 1; i <= 20; ++i) list_.Add("Macro " + std::to_string(i));
     list_.Select(1);
+
+    check_.Create(hwnd_, kCheck, Layout(kCheckLayout));
+    check_.SetSkin(RectOf(kCheckLayout), sources);
+    for (std::size_t i = 0; i < std::size(kRadios); ++i) {
+        radios_[i].Create(hwnd_, kRadios[i].id, Layout(kRadios[i].layout));
+        radios_[i].SetSkin(RectOf(kRadios[i].layout), sources);
+        radioGroup_.Add(radios_[i], kRadios[i].value);
+    }
+    radioGroup_.Select(kRadios[0].value);
+    SetDialogTexts(kConfirmText, kNoteText);
+    BuildSkinMenu();
+}
+
+void GalleryWindow::BuildSkinMenu() {
+    HBITMAP strip = pictures_[0].get();
+    auto flag = [](int index) {
+        const int left = kFlagStrip[0] + index * kFlagWidth;
+        return RECT{left, kFlagStrip[1], left + kFlagWidth, kFlagStrip[3]};
+    };
+    const RECT japan = flag(0), germany = flag(1), france = flag(2);
+    skinMenu_.AddItem(kSkinLoad, L"Load profile");
+    skinMenu_.AddItem(kSkinSave, L"Save profile");
+    skinMenu_.SetChecked(kSkinSave, true);
+    skinMenu_.AddSeparator();
+    skinMenu_.AddItem(kSkinJapanese, L"\u65e5\u672c\u8a9e", strip, &japan);
+    skinMenu_.AddItem(kSkinGerman, L"Deutsch", strip, &germany);
+    skinMenu_.AddItem(kSkinFrench, L"Fran\u00e7ais", strip, &france);
+    skinMenu_.AddSeparator();
+    skinMenu_.AddItem(kSkinDisabled, L"Not available now");
+    skinMenu_.SetEnabled(kSkinDisabled, false);
+    moreMenu_.AddItem(kSkinMoreFirst, L"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac");
+    moreMenu_.AddItem(kSkinMoreSecond, L"\u0420\u0443\u0441\u0441\u043a\u0438\u0439");
+    skinMenu_.AddPopup(L"More languages", moreMenu_);
+}
+
+void GalleryWindow::SetDialogTexts(const std::wstring& confirm, const std::wstring& note) {
+    confirmText_ = confirm;
+    noteText_ = note;
 }
 
 std::string GalleryWindow::ProgramDirectory() const {
@@ -196,6 +251,42 @@ void GalleryWindow::ShowMenu() {
     GetWindowRect(button(kMenu).hwnd(), &r);
     TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, r.left, r.bottom, 0, hwnd_, nullptr);
     DestroyMenu(menu);
+}
+
+void GalleryWindow::ShowSkinMenu() {
+    RECT r;
+    GetWindowRect(button(kSkinMenu).hwnd(), &r);
+    const int chosen =
+        skinMenu_.Track(hwnd_, POINT{r.left, r.bottom}, TPM_LEFTALIGN | TPM_TOPALIGN);
+    Record(kMsgSkinMenuChosen, static_cast<WPARAM>(chosen), 0);
+}
+
+// Recorded first: the dialogs and menus below run their own message loops.
+void GalleryWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
+    Record(WM_COMMAND, wParam, lParam);
+    switch (LOWORD(wParam)) {
+        case kExit:
+            DestroyWindow(hwnd_);
+            return;
+        case kMenu:
+            ShowMenu();
+            return;
+        case kSkinMenu:
+            ShowSkinMenu();
+            return;
+        case kConfirm: {
+            const bool ok = Confirm(hwnd_, kConfirmTitle, confirmText_);
+            Record(kMsgConfirmAnswer, ok ? 1 : 0, 0);
+            return;
+        }
+        case kNote:
+            ShowMessage(hwnd_, kNoteTitle, noteText_);
+            Record(kMsgNoteClosed, 0, 0);
+            return;
+        default:
+            radioGroup_.OnCommand(LOWORD(wParam), nullptr);
+            return;
+    }
 }
 
 void GalleryWindow::Paint(HDC dc) {
@@ -246,9 +337,7 @@ LRESULT GalleryWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return hit == HTCLIENT ? HTCAPTION : hit;
         }
         case WM_COMMAND:
-            Record(message, wParam, lParam);
-            if (LOWORD(wParam) == kExit) DestroyWindow(hwnd_);
-            if (LOWORD(wParam) == kMenu) ShowMenu();
+            OnCommand(wParam, lParam);
             return 0;
         case kMsgSliderChanged:
             if (static_cast<int>(lParam) == kSnapSlider)

@@ -11,10 +11,13 @@
 
 #include "skin/win/animated_picture.h"
 #include "skin/win/bitmap_edit.h"
+#include "skin/win/check_box.h"
 #include "skin/win/click_slider.h"
+#include "skin/win/radio_group.h"
 #include "skin/win/skin_bitmap.h"
 #include "skin/win/skin_button.h"
 #include "skin/win/skin_list_box.h"
+#include "skin/win/skin_menu.h"
 #include "skin/win/spin_edit.h"
 
 namespace tesh::skin::gallery {
@@ -50,6 +53,14 @@ class GalleryWindow {
     AnimatedPicture& progress() { return progress_; }
     AnimatedPicture& still() { return still_; }
     SkinListBox& list() { return list_; }
+    SkinCheckBox& checkBox() { return check_; }
+    // The radio buttons 0..2, standing for the values 1..3.
+    SkinButton& radio(int index) { return radios_[index]; }
+    RadioGroup& radioGroup() { return radioGroup_; }
+    SkinMenu& skinMenu() { return skinMenu_; }
+    SkinMenu& moreMenu() { return moreMenu_; }
+    // The texts the confirmation and message dialogs show next.
+    void SetDialogTexts(const std::wstring& confirm, const std::wstring& note);
 
   private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -58,11 +69,21 @@ class GalleryWindow {
     void Record(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC dc);
     void ShowMenu();
+    void BuildSkinMenu();
+    void ShowSkinMenu();
+    void OnCommand(WPARAM wParam, LPARAM lParam);
     std::string ProgramDirectory() const;
 
     HWND hwnd_ = nullptr;
     OwnedBitmap pictures_[4];
-    SkinButton buttons_[8];
+    SkinButton buttons_[11];
+    SkinCheckBox check_;
+    SkinButton radios_[3];
+    RadioGroup radioGroup_;
+    SkinMenu moreMenu_;  // a submenu of skinMenu_, so it goes after it
+    SkinMenu skinMenu_;
+    std::wstring confirmText_;
+    std::wstring noteText_;
     BitmapEdit textEdit_;
     BitmapEdit numberEdit_;
     SpinEdit spin_;

@@ -1,23 +1,27 @@
-#include "upgrade/win/skinned_popup.h"
+#include "skin/win/skinned_dialog.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
 
 #include "art/art_ids.h"
 #include "skin/win/control_window.h"
 #include "skin/win/window_shape.h"
 
-namespace tesh::upgrade {
+namespace tesh::skin {
 
-SkinnedPopup::~SkinnedPopup() {
+SkinnedDialog::~SkinnedDialog() {
     if (hwnd_) {
         SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
 }
 
-bool SkinnedPopup::CreatePopup(const char* className, const char* title, HWND owner,
-                               int firstPicture) {
-    for (int i = 0; i < 4; ++i) pictures_[i] = skin::LoadSkinBitmap(firstPicture + i);
+bool SkinnedDialog::CreateDialogWindow(const char* className, const char* title, HWND owner,
+                                       int firstPicture, DWORD extraStyle) {
+    for (int i = 0; i < 4; ++i) pictures_[i] = LoadSkinBitmap(firstPicture + i);
     if (!pictures_[0]) return false;
-    HINSTANCE module = skin::SkinModule();
+    HINSTANCE module = SkinModule();
     WNDCLASSEXA wc = {};
     wc.cbSize = sizeof wc;
     if (!GetClassInfoExA(module, className, &wc)) {
@@ -29,27 +33,54 @@ bool SkinnedPopup::CreatePopup(const char* className, const char* title, HWND ow
         wc.lpszClassName = className;
         if (!RegisterClassExA(&wc)) return false;
     }
-    // A window of its own shows in the task bar; a notice over a window does not.
+    if (owner) owner = GetAncestor(owner, GA_ROOT);
+    // A window of its own shows in the task bar; a dialog over a window does not.
     const DWORD exStyle = owner ? 0 : WS_EX_APPWINDOW;
-    if (!CreateWindowExA(exStyle, className, title, WS_POPUP | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0,
-                         1, 1, owner, nullptr, module, this)) {
+    const DWORD style = WS_POPUP | WS_SYSMENU | WS_CLIPCHILDREN | extraStyle;
+    if (!CreateWindowExA(exStyle, className, title, style, 0, 0, 1, 1, owner, nullptr, module,
+                         this)) {
         return false;
     }
-    skin::ShapeWindowFromBitmap(hwnd_, pictures_[0].get());
+    ShapeWindowFromBitmap(hwnd_, pictures_[0].get());
+    CentreOverOwner();
+    OnCreated();
+    return hwnd_ != nullptr;
+}
+
+// Over a visible owner, kept on the owner's screen; else in the middle of the screen.
+void SkinnedDialog::CentreOverOwner() {
     RECT r;
     GetWindowRect(hwnd_, &r);
     const int width = r.right - r.left, height = r.bottom - r.top;
-    SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return true;
+    HWND owner = GetWindow(hwnd_, GW_OWNER);
+    int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    if (owner && IsWindowVisible(owner) && !IsIconic(owner)) {
+        RECT o;
+        GetWindowRect(owner, &o);
+        MONITORINFO monitor = {};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoA(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+        const RECT& area = monitor.rcWork;
+        x = std::clamp<int>((o.left + o.right - width) / 2, area.left,
+                            std::max<int>(area.left, area.right - width));
+        y = std::clamp<int>((o.top + o.bottom - height) / 2, area.top,
+                            std::max<int>(area.top, area.bottom - height));
+    }
+    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-skin::SkinSources SkinnedPopup::sources() const {
+void SkinnedDialog::SetTitle(const std::wstring& title) {
+    // Straight to the wide default procedure: the window's own (narrow) procedure would
+    // take the text through the code page and lose what it cannot show.
+    if (hwnd_) DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.c_str()));
+}
+
+SkinSources SkinnedDialog::sources() const {
     return {pictures_[0].get(), pictures_[1].get(), pictures_[2].get(), pictures_[3].get()};
 }
 
-void SkinnedPopup::RunModal() {
+void SkinnedDialog::RunModal() {
     if (!hwnd_) return;
     if (HWND owner = GetWindow(hwnd_, GW_OWNER)) EnableWindow(owner, FALSE);
     ShowWindow(hwnd_, SW_SHOW);
@@ -73,19 +104,19 @@ void SkinnedPopup::RunModal() {
     if (quit) PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop outside
 }
 
-void SkinnedPopup::EnableOwner() {
+void SkinnedDialog::EnableOwner() {
     HWND owner = hwnd_ ? GetWindow(hwnd_, GW_OWNER) : nullptr;
     if (owner && !IsWindowEnabled(owner)) EnableWindow(owner, TRUE);
 }
 
-void SkinnedPopup::Close() {
+void SkinnedDialog::Close() {
     if (!hwnd_) return;
     // Before the window goes, so that the owner, not another program, becomes active.
     EnableOwner();
     DestroyWindow(hwnd_);
 }
 
-void SkinnedPopup::Paint() {
+void SkinnedDialog::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
     RECT client;
@@ -94,7 +125,7 @@ void SkinnedPopup::Paint() {
     HDC memory = CreateCompatibleDC(dc);
     HBITMAP buffer = CreateCompatibleBitmap(dc, client.right, client.bottom);
     HGDIOBJ old = SelectObject(memory, buffer);
-    skin::DrawBitmap(memory, pictures_[0].get(), client, false);
+    DrawBitmap(memory, pictures_[0].get(), client, false);
     PaintOver(memory);
     BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
     SelectObject(memory, old);
@@ -103,7 +134,7 @@ void SkinnedPopup::Paint() {
     EndPaint(hwnd_, &ps);
 }
 
-LRESULT SkinnedPopup::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SkinnedDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
             Paint();
@@ -111,7 +142,8 @@ LRESULT SkinnedPopup::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;
         case WM_LBUTTONDOWN:
-            // The whole window is its caption.
+            if (!DragsAt(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) break;
+            // The window is its own caption.
             ReleaseCapture();
             SendMessageA(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
             return 0;
@@ -119,14 +151,16 @@ LRESULT SkinnedPopup::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             EnableOwner();
             return 0;
         default:
-            return Default(message, wParam, lParam);
+            break;
     }
+    return Default(message, wParam, lParam);
 }
 
-LRESULT CALLBACK SkinnedPopup::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<SkinnedPopup*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+LRESULT CALLBACK SkinnedDialog::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<SkinnedDialog*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (message == WM_NCCREATE) {
-        self = static_cast<SkinnedPopup*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self =
+            static_cast<SkinnedDialog*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
@@ -139,4 +173,4 @@ LRESULT CALLBACK SkinnedPopup::Proc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     return self->OnMessage(message, wParam, lParam);
 }
 
-}  // namespace tesh::upgrade
+}  // namespace tesh::skin
