@@ -26,11 +26,20 @@ wine "$dist/vmouse.exe" state
 
 # The monitor runs until Ctrl-C (or "Exit" in its tray menu); it is asked to close as
 # any program closes it, so that it says goodbye to the mouse.
-echo "run.sh: the monitor runs on the virtual mouse; Ctrl-C stops it."
+echo "run.sh: the monitor runs on the virtual mouse with the configuration application;"
+echo "run.sh: Ctrl-C stops it."
 echo "run.sh: in another shell, after '. build/windows/wine-session/env':"
 echo "run.sh:   wine $dist/vmouse.exe press 3 | unplug | plug | log | state"
+wine "$dist/vmouse.exe" log --clear
 wine "$dist/TeshUlmaOpticalMonitor.exe" &
 monitor=$!
+# Once the monitor has read the mouse, the configuration application, opened as the
+# tray's "Configuration" opens it: a second start of the monitor with its start flag.
+for _ in $(seq 100); do
+    wine "$dist/vmouse.exe" log 2>/dev/null | grep -q "SET 0e 03 01" && break
+    sleep 0.2
+done
+wine "$dist/TeshUlmaOpticalMonitor.exe" 1 || true
 stop_monitor() {
     trap - INT TERM
     wine taskkill /im TeshUlmaOpticalMonitor.exe >/dev/null 2>&1 || true

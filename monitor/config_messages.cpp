@@ -70,8 +70,12 @@ void ConfigMessages::Apply(uintptr_t wParam) {
     if (core.flags().connection.load() != kConnected) return;
     if (wParam == kApplyRestoreDefaults) {
         core.sequences().RestoreDefaults();
-    } else {
-        core.sequences().WriteChanges();
+    } else if (core.sequences().WriteChanges()) {
+        // What the mouse has now is no longer a change, in the block too; after a
+        // failed macro or a cancelled sequence the flags stay, so that the next Apply
+        // sends them again.
+        ClearChangeFlags(ports_.image);
+        ports_.block.Publish(ports_.image);
     }
     ports_.quib.PublishStatus();
     ports_.quib.SendQuixAimCpi();

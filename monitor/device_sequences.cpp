@@ -58,8 +58,8 @@ bool DeviceSequences::AnyButtonChanged(int profile) const {
     return false;
 }
 
-// The change flags stay set: the configuration application sets them anew before
-// each apply.
+// The change flags are left as they are; Apply clears them once everything went
+// through.
 bool DeviceSequences::WriteChanges() {
     if (flags_.connection.load() != kConnected) return false;
     const SettingsSet& image = reports_.image();

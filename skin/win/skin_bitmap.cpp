@@ -44,16 +44,24 @@ SIZE BitmapSize(HBITMAP bitmap) {
     return {info.bmWidth, info.bmHeight};
 }
 
-OwnedBitmap CutSubImage(HWND window, HBITMAP source, const RECT& rect) {
+OwnedBitmap CutSubImage(HWND, HBITMAP source, const RECT& rect) {
     if (!source || Width(rect) <= 0 || Height(rect) <= 0) return nullptr;
-    HDC windowDc = GetDC(window);
-    OwnedBitmap part(CreateCompatibleBitmap(windowDc, Width(rect), Height(rect)));
+    // A 32-bit section of the program's own memory: no device context of a window is
+    // needed to make it, and it draws into any window.
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = Width(rect);
+    info.bmiHeader.biHeight = -Height(rect);
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    OwnedBitmap part(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (part) {
-        MemoryDc from(windowDc, source);
-        MemoryDc to(windowDc, part.get());
+        MemoryDc from(nullptr, source);
+        MemoryDc to(nullptr, part.get());
         BitBlt(to.get(), 0, 0, Width(rect), Height(rect), from.get(), rect.left, rect.top, SRCCOPY);
     }
-    ReleaseDC(window, windowDc);
     return part;
 }
 

@@ -32,8 +32,8 @@ OwnedBitmap LoadSkinBitmap(int resourceId);
 
 SIZE BitmapSize(HBITMAP bitmap);
 
-// A new bitmap of the rectangle's size, compatible with the window's device context,
-// holding the source's pixels under the rectangle.
+// A new 32-bit bitmap of the rectangle's size holding the source's pixels under the
+// rectangle, for drawing into `window` (or any other).
 OwnedBitmap CutSubImage(HWND window, HBITMAP source, const RECT& rect);
 
 // Draws the whole picture into the rectangle: a plain copy from its top-left corner,

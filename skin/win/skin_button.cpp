@@ -6,6 +6,7 @@
 #include "skin/win/hand_cursor.h"
 #include "skin/win/hint.h"
 #include "skin/win/skin_messages.h"
+#include "skin/win/wide_text.h"
 
 namespace tesh::skin {
 namespace {
@@ -59,23 +60,32 @@ void SkinButton::SetCaption(const std::string& caption, bool trademark) {
 }
 
 void SkinButton::SetTooltip(const std::string& text) {
+    tooltip_ = text;
+    if (tooltipWindow_) RegisterTooltip();
+}
+
+// The tooltip control is made when the pointer first comes over the button: a window
+// has tens of buttons, and a tooltip window each costs its start-up time.
+void SkinButton::RegisterTooltip() {
+    if (tooltip_.empty() && !tooltipWindow_) return;
     if (!tooltipWindow_) {
         tooltipWindow_ =
-            CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+            CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                             WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, SkinModule(), nullptr);
+        if (!tooltipWindow_) return;
     }
-    tooltip_ = text;
-    if (!tooltipWindow_) return;
-    TOOLINFOA tool = {};
+    // Tooltips are UTF-8 and shown wide, so that every language shows in its script.
+    tooltipWide_ = Widen(tooltip_);
+    TOOLINFOW tool = {};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_SUBCLASS;
     tool.hwnd = hwnd();
     tool.uId = 1;
     tool.rect = ClientOf(hwnd());
-    tool.lpszText = const_cast<char*>(tooltip_.c_str());
-    SendMessageA(tooltipWindow_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageA(tooltipWindow_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    tool.lpszText = tooltipWide_.data();
+    SendMessageW(tooltipWindow_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tooltipWindow_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 SkinButton::Look SkinButton::CurrentLook() const {
@@ -143,6 +153,7 @@ void SkinButton::Notify(bool hoverBegins) {
 
 void SkinButton::BeginHover() {
     hover_ = true;
+    if (!tooltipWindow_) RegisterTooltip();
     SetCapture(hwnd());
     Notify(true);
     InvalidateRect(hwnd(), nullptr, FALSE);

@@ -29,6 +29,7 @@ class SkinButton : public ControlWindow {
     void SetCaption(const std::string& caption, bool trademark = false);
     void SetHoverId(int hoverId) { hoverId_ = hoverId; }
     void SetLink(bool link) { link_ = link; }
+    // UTF-8 text, shown with the wide-character functions.
     void SetTooltip(const std::string& text);
     void Enable(bool enable) { EnableWindow(hwnd(), enable); }
 
@@ -45,6 +46,7 @@ class SkinButton : public ControlWindow {
     void Paint(HDC dc);
     void DrawCaption(HDC dc, const RECT& client);
     void BeginHover();
+    void RegisterTooltip();
     void EndHover();
     void Notify(bool hoverBegins);
     void OnButtonDown();
@@ -60,7 +62,8 @@ class SkinButton : public ControlWindow {
     bool trademark_ = false;
     int hoverId_ = 0;
     std::string caption_;
-    std::string tooltip_;
+    std::string tooltip_;  // UTF-8
+    std::wstring tooltipWide_;
     HWND tooltipWindow_ = nullptr;
 };
 

@@ -58,6 +58,7 @@ void SpinEdit::Change(int value) {
 }
 
 void SpinEdit::OnTyped(bool enter) {
+    if (commitTyping_ && !enter) return;
     std::string text = edit_.Text();
     SpinTyping typed = SpinTyped(spin_, text, enter);
     if (typed.rewrite) {
@@ -69,6 +70,11 @@ void SpinEdit::OnTyped(bool enter) {
 }
 
 LRESULT SpinEdit::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == EditKillFocusMessage()) {
+        // Leaving the field takes what was typed, as Enter does.
+        if (commitTyping_) OnTyped(true);
+        return 0;
+    }
     switch (message) {
         case WM_COMMAND:
             if (LOWORD(wParam) == kUpId && spin_.value < spin_.maximum) Change(SpinUp(spin_));

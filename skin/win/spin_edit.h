@@ -23,6 +23,9 @@ class SpinEdit : public ControlWindow {
     void SetValue(int value);
     int value() const { return spin_.value; }
     void SetDpi(bool dpi) { spin_.dpi = dpi; }
+    // Typed text is taken only on Enter or when the field loses the focus, and is
+    // never rewritten while the user types.
+    void SetCommitTyping(bool commit) { commitTyping_ = commit; }
     BitmapEdit& edit() { return edit_; }
     SkinButton& up() { return up_; }
     SkinButton& down() { return down_; }
@@ -36,6 +39,7 @@ class SpinEdit : public ControlWindow {
     void OnTyped(bool enter);
 
     SpinState spin_;
+    bool commitTyping_ = false;
     HWND owner_ = nullptr;
     BitmapEdit edit_;
     SkinButton up_;

@@ -67,8 +67,19 @@ TEST_F(ConfigMessagesTest, ApplyOfOneFlaggedMacroButtonSendsItsButtonAndMacroRep
     EXPECT_EQ(std::memcmp(mouse().flash.macros[kProfile][DeviceButtonOfSlot(kSlot)].events,
                           block().Profiles[kProfile].Buttons[kSlot].events, 160),
               0);
-    EXPECT_EQ(image().ButtonChanged[kProfile][kSlot], 1) << "the image was refreshed";
+    // Written: no longer a change, in the image and in the block.
+    EXPECT_EQ(image().ButtonChanged[kProfile][kSlot], 0);
+    EXPECT_EQ(block().ButtonChanged[kProfile][kSlot], 0);
     EXPECT_EQ(quib_.calls, (std::vector<std::string>{"PublishStatus", "SendQuixAimCpi"}));
+}
+
+TEST_F(ConfigMessagesTest, AMacroThatCouldNotBeWrittenStaysFlaggedForTheNextApply) {
+    FillMacro(block().Profiles[kProfile].Buttons[kSlot], 40, 9);
+    block().ButtonChanged[kProfile][kSlot] = 1;
+    faults().failSets = 100;
+    Send(kApplyMessage);
+    EXPECT_EQ(image().ButtonChanged[kProfile][kSlot], 1);
+    EXPECT_EQ(block().ButtonChanged[kProfile][kSlot], 1);
 }
 
 TEST_F(ConfigMessagesTest, ApplyOfAFlaggedButtonWithoutMacroSendsOneButtonReport) {

@@ -26,7 +26,6 @@ namespace {
 using namespace monitor;
 
 constexpr int kSlot = 3;  // device button 3
-constexpr char kHostStateRunning[] = "SET 0e 03 01";
 constexpr char kProbeReady[] = "TeshEventsProbeReady";
 constexpr int kVkF9 = 120;
 constexpr uint8_t kF9Usage = 66;
@@ -89,12 +88,8 @@ std::string Describe(const std::vector<SeenKey>& keys) {
 class MonitorEventsTest : public InstalledMonitorTest {
   protected:
     // The monitor started and its first read of the mouse done.
-    void StartConnected() {
-        ASSERT_EQ(Vmouse("log --clear").exitCode, 0);
-        ASSERT_TRUE(program_.Start());
-        ASSERT_TRUE(WaitUntil([&] {
-            return Vmouse("log").output.find(kHostStateRunning) != std::string::npos;
-        })) << "no read-all";
+    void StartBlockConnected() {
+        StartConnected();
         block_ = std::make_unique<BlockClient>();
         ASSERT_TRUE(block_->opened());
         profile_ = block_->Read()->CurrentProfile;
@@ -119,7 +114,7 @@ class MonitorEventsTest : public InstalledMonitorTest {
 };
 
 TEST_F(MonitorEventsTest, AProfileButtonChangesTheProfileInConfigAndBlock) {
-    StartConnected();
+    StartBlockConnected();
     Assign([](ButtonRecord& button) { button.code = kProfileCycleCode; });
     Press();
     Release();
@@ -129,7 +124,7 @@ TEST_F(MonitorEventsTest, AProfileButtonChangesTheProfileInConfigAndBlock) {
 }
 
 TEST_F(MonitorEventsTest, AKeyCombinationButtonTypesItsKeysAndRepeatsAfterASecond) {
-    StartConnected();
+    StartBlockConnected();
     Assign([](ButtonRecord& button) {
         button.code = kKeyCombinationCode;
         button.eventCount = 1;
@@ -170,7 +165,7 @@ TEST_F(MonitorEventsTest, AKeyCombinationButtonTypesItsKeysAndRepeatsAfterASecon
 }
 
 TEST_F(MonitorEventsTest, AMacroButtonPlaysAndASecondPressStopsItLettingGoOfEveryKey) {
-    StartConnected();
+    StartBlockConnected();
     Assign([](ButtonRecord& button) {
         button.code = kMacroFunctionCode;
         button.repeatCount = 1;
@@ -215,7 +210,7 @@ TEST_F(MonitorEventsTest, AMacroButtonPlaysAndASecondPressStopsItLettingGoOfEver
 }
 
 TEST_F(MonitorEventsTest, AUsageEventAdvancesTheCountersInTheBlock) {
-    StartConnected();
+    StartBlockConnected();
     const int32_t before = InfoValue(block_->Read()->InfoData, 0);
     ASSERT_EQ(Vmouse("usage 0xE100 25").exitCode, 0);
     EXPECT_TRUE(WaitUntil([&] { return InfoValue(block_->Read()->InfoData, 0) == before + 25; }));

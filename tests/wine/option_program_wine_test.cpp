@@ -1,0 +1,286 @@
+// The configuration application end to end: the real monitor and the real application
+// from a copy of the staged program directory on a virtual mouse of its own, driven
+// with real input at the places of the layout strings; the mouse's log, the block and
+// the files tell what reached where.
+#include <windows.h>
+
+#include <memory>
+
+#include "option/language_files.h"
+#include "option/option_names.h"
+#include "option/win/dpi_row.h"
+#include "option/win/main_page.h"
+#include "option/win/main_window_layout.h"
+#include "option/win/profile_dialog.h"
+#include "settings/file_io.h"
+#include "settings/ini_file.h"
+#include "settings/settings_store.h"
+#include "skin/layout_record.h"
+#include "skin/win/message_dialog.h"
+#include "skin/win/skin_menu.h"
+#include "tests/wine/option_app_test.h"
+
+namespace tesh::test {
+namespace {
+
+using option::DpiRow;
+using option::MainPage;
+namespace ui = option::layout;
+
+constexpr char kMenuClass[] = "#32768";
+constexpr int kApplyTooltip = 1026;
+
+// A screen point of a top-level window's client area, from a layout string.
+POINT InWindow(HWND window, const char* layout) {
+    const LayoutRecord r = Layout(layout);
+    return ClientToScreenPoint(window, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
+// The tooltip text of a string id in a language's library, as the test reads it.
+std::wstring LibraryText(int language, int id) {
+    const std::string path =
+        StagedProgramDirectory() + "help\\" + option::LanguageLibraryFile(language);
+    HMODULE library = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!library) return L"";
+    wchar_t text[512] = {};
+    LoadStringW(library, static_cast<UINT>(id), text, static_cast<int>(std::size(text)));
+    FreeLibrary(library);
+    return text;
+}
+
+TEST_F(OptionAppTest, MainPageChangesReachTheMouseOnApplyAndCancelKeepsThemAway) {
+    StartConnected();
+    ASSERT_TRUE(app_.Start());
+    BlockClient block;
+    ASSERT_TRUE(block.opened());
+    app_.Screenshot("option_main_window");
+
+    // Profile 3, DPI row 0 to 3200 with its preset, sensitivity -3 typed and Enter.
+    app_.Click(ui::kSlots[2]);
+    app_.input.Click(RowPoint(0, Centre(DpiRow::PresetRect(5))));
+    app_.input.Click(app_.OnPage(MainPage::kSensitivitySpin));
+    app_.input.ReplaceText("-3");
+    app_.input.PressKey(VK_RETURN);
+    // 2500 typed into row 2 stays as typed until Enter, which takes 3200.
+    const POINT rowSpin = RowPoint(2, POINT{DpiRow::SpinPoint().x + 16, DpiRow::SpinPoint().y + 8});
+    app_.input.Click(rowSpin);
+    app_.input.ReplaceText("2500");
+    const HWND spinEdit = OptionProgram::WindowAt(rowSpin);
+    EXPECT_TRUE(WaitUntil([&] { return OptionProgram::TextOf(spinEdit) == L"2500"; }));
+    EXPECT_TRUE(OptionProgram::AfterPostedMessages(spinEdit));
+    EXPECT_EQ(OptionProgram::TextOf(spinEdit), L"2500");
+    app_.input.PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return OptionProgram::TextOf(spinEdit) == L"3200"; }));
+    ClearLog();
+    ApplyAndWait();
+
+    // The active profile report and profile 2's settings report, each with its
+    // handshake, and nothing else.
+    const auto log = Log();
+    const auto writes = Writes(log);
+    ASSERT_EQ(writes.size(), 2u) << ::testing::PrintToString(log);
+    EXPECT_TRUE(StartsWith(writes[0], "SET 05")) << writes[0];
+    EXPECT_TRUE(StartsWith(writes[1], "SET 06 1f 02")) << writes[1];
+    for (const std::string& line : log)
+        EXPECT_TRUE(StartsWith(line, "SET 05") || StartsWith(line, "SET 06") ||
+                    StartsWith(line, "GET 04"))
+            << line;
+    auto seen = block.Read();
+    EXPECT_EQ(seen->CurrentProfile, 2);
+    EXPECT_EQ(seen->CurrentProfileChanged, 0);
+    EXPECT_EQ(seen->ProfileChanged[2], 0);
+    EXPECT_EQ(seen->Profiles[2].CpiLevel_X[0], 6);
+    EXPECT_EQ(seen->Profiles[2].CpiLevel_X[2], 6);
+    EXPECT_EQ(seen->Profiles[2].Sensitivity, 3);
+    EXPECT_EQ(Config("CurrentProfile"), 2);
+    EXPECT_EQ(SlotValue(2, "CpiLevel_X0"), 6);
+    EXPECT_EQ(SlotValue(2, "Sensitivity"), 3);
+
+    // Apply again without edits: nothing reaches the mouse.
+    ClearLog();
+    ApplyAndWait();
+    EXPECT_TRUE(Writes(Log()).empty()) << ::testing::PrintToString(Log());
+
+    // A double click on the test field plays its animation over it.
+    const POINT testField = app_.OnPage(MainPage::kDoubleClickTest);
+    app_.input.DoubleClick(testField);
+    EXPECT_TRUE(WaitUntil([&] {
+        char name[64] = {};
+        GetClassNameA(OptionProgram::WindowAt(testField), name, sizeof name);
+        return std::string(name) == "SysAnimate32";
+    }));
+
+    // A new double-click speed and profile 4, then Cancel: nothing reaches the mouse,
+    // the block or config.ini. (Wine keeps the double-click time per process, so the
+    // time that Cancel gives back is checked by the model's tests.)
+    const int savedDoubleClick = SlotValue(2, "DbleClickSpeed");
+    const LayoutRecord speed = Layout(MainPage::kDoubleClickSlider);
+    app_.input.Click(app_.OnPage(POINT{speed.right - 2, (speed.top + speed.bottom) / 2}));
+    app_.Click(ui::kSlots[3]);
+    ClearLog();
+    app_.Click(ui::kCancel);
+    EXPECT_EQ(app_.WaitForEnd(kConditionTimeoutMs), 0);
+    EXPECT_TRUE(Writes(Log()).empty());
+    EXPECT_EQ(block.Read()->CurrentProfile, 2);
+    EXPECT_EQ(Config("CurrentProfile"), 2);
+    EXPECT_EQ(SlotValue(2, "DbleClickSpeed"), savedDoubleClick);
+}
+
+TEST_F(OptionAppTest, AProfileSavedFromOneSlotAndLoadedIntoAnotherReachesTheMouse) {
+    StartConnected();
+    ASSERT_TRUE(app_.Start());
+    BlockClient block;
+
+    // Slot 3 with a DPI of its own, saved to a file.
+    app_.Click(ui::kSlots[2]);
+    app_.input.Click(RowPoint(1, Centre(DpiRow::PresetRect(6))));
+    const std::string file = dir_.File("Shooter.qfm");
+    app_.Click(ui::kSave);
+    AnswerFileDialog(file);
+    ASSERT_TRUE(WaitUntil([&] { return FileExists(file); }));
+    EXPECT_EQ(IniFile(file).ReadInt("Setting", "CpiLevel_X1", -1), 7);
+    EXPECT_EQ(IniFile(program_.File("config.ini")).ReadString("FileName", "Profile3", ""),
+              "Shooter");
+    EXPECT_TRUE(FileExists(program_.File("config\\Shooter.qfm")));
+
+    // Loaded into slot 1 (the mouse's active one): every button of the slot is sent
+    // again, with both edited profiles' settings.
+    app_.Click(ui::kSlots[0]);
+    app_.Click(ui::kLoad);
+    AnswerFileDialog(file);
+    ClearLog();
+    ApplyAndWait();
+    const auto seen = block.Read();
+    EXPECT_EQ(seen->Profiles[0].CpiLevel_X[1], 7);
+    int macroButtons = 0;
+    for (const ButtonRecord& b : seen->Profiles[0].Buttons) macroButtons += b.code == 48 ? 1 : 0;
+    const auto log = Log();
+    ASSERT_EQ(seen->CurrentProfile, 0);
+    std::vector<std::string> expected = {"SET 06 1f 00", "SET 06 1f 02", "SET 07 3b 00"};
+    const auto writes = Writes(log);
+    ASSERT_EQ(writes.size(), expected.size() + macroButtons) << ::testing::PrintToString(log);
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_TRUE(StartsWith(writes[i], expected[i])) << writes[i];
+    for (std::size_t i = expected.size(); i < writes.size(); ++i)
+        EXPECT_TRUE(StartsWith(writes[i], "SET 08")) << writes[i];
+    EXPECT_EQ(SlotValue(0, "CpiLevel_X1"), 7);
+}
+
+TEST_F(OptionAppTest, TheMouseChangesShowTheMonitorClosesAndOneInstanceRuns) {
+    StartConnected();
+    ASSERT_TRUE(app_.Start());
+    const int active = BlockClient().Read()->Profiles[BlockClient().Read()->CurrentProfile].Cpi_X;
+    const int other = active == 3 ? 1 : 3;
+    EXPECT_FALSE(SwitchEnabled(active));
+    EXPECT_TRUE(SwitchEnabled(other));
+    // A DPI level chosen on the mouse is the page's active level (1257).
+    ASSERT_EQ(Vmouse("dpi " + std::to_string(other)).exitCode, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !SwitchEnabled(other) && SwitchEnabled(active); }));
+
+    // A second start ends silently and leaves the first alone.
+    EXPECT_EQ(app_.StartSecondCopy(), 0);
+    EXPECT_TRUE(app_.Running());
+
+    // Unplugged: the monitor closes the application, which writes nothing.
+    const std::string before = ReadWholeFile(program_.File(SlotFileName(0))).value_or("");
+    app_.input.Click(RowPoint(0, Centre(DpiRow::PresetRect(2))));
+    ASSERT_EQ(Vmouse("unplug").exitCode, 0);
+    EXPECT_EQ(app_.WaitForEnd(kConditionTimeoutMs), 0);
+    EXPECT_EQ(ReadWholeFile(program_.File(SlotFileName(0))).value_or(""), before);
+}
+
+TEST_F(OptionAppTest, WithoutAMonitorApplyWritesTheFilesOnly) {
+    ASSERT_TRUE(app_.Start());
+    app_.Click(ui::kSlots[4]);
+    app_.input.Click(RowPoint(4, Centre(DpiRow::PresetRect(0))));
+    ClearLog();
+    ApplyAndWait();
+    EXPECT_EQ(Config("CurrentProfile"), 4);
+    EXPECT_EQ(SlotValue(4, "CpiLevel_X4"), 1);
+    EXPECT_TRUE(Log().empty()) << ::testing::PrintToString(Log());
+    EXPECT_FALSE(BlockClient().opened());
+}
+
+TEST_F(OptionAppTest, EveryLanguageShowsItsOwnTooltipsInTheHintLine) {
+    ASSERT_TRUE(app_.Start());
+    const RECT& hint = ui::kHintRect;
+    const HWND hintLine = OptionProgram::WindowAt(ClientToScreenPoint(
+        OptionProgram::Window(), POINT{hint.left + 10, (hint.top + hint.bottom) / 2}));
+    for (int language = 0; language < option::kLanguageCount; ++language) {
+        app_.Click(ui::kLanguage);
+        HWND menu = nullptr;
+        ASSERT_TRUE(
+            WaitUntil([&] { return (menu = VisibleWindowOfClass(kMenuClass)) != nullptr; }));
+        RECT client;
+        GetClientRect(menu, &client);
+        const int margin =
+            (client.bottom - option::kLanguageCount * skin::SkinMenu::kItemHeight) / 2;
+        const POINT item = ClientToScreenPoint(
+            menu, POINT{client.right / 2, margin + language * skin::SkinMenu::kItemHeight +
+                                              skin::SkinMenu::kItemHeight / 2});
+        if (language == 6) {
+            RedrawWindow(menu, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            app_.Screenshot("option_language_menu");
+        }
+        app_.input.Click(item);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }));
+        // The pointer comes to Apply from elsewhere, as a user moves it.
+        app_.input.MoveTo(app_.At(ui::kOk));
+        app_.input.MoveTo(app_.At(ui::kApply));
+        const std::wstring expected = LibraryText(language, kApplyTooltip);
+        ASSERT_FALSE(expected.empty());
+        EXPECT_TRUE(WaitUntil([&] { return OptionProgram::TextOf(hintLine) == expected; }))
+            << "language " << language;
+    }
+    // The choice is part of the settings that Apply keeps.
+    ApplyAndWait();
+    EXPECT_EQ(Config("QuickHelpLan"), option::kLanguageCount - 1);
+}
+
+TEST_F(OptionAppTest, TheProfileDialogAndTheWindowsProfileMarkerEditTheSlot) {
+    StartConnected();
+    ASSERT_TRUE(app_.Start());
+    app_.Click(ui::kSlots[1]);
+
+    // Edit: a new name (cut to 20 characters) and a program.
+    app_.Click(ui::kEdit);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        return (dialog = VisibleWindowOfClass(option::ProfileDialog::kClassName)) != nullptr;
+    }));
+    app_.input.Click(InWindow(dialog, option::ProfileDialog::kNameLayout));
+    app_.input.ReplaceText("Sniper with a long name");
+    app_.input.Click(InWindow(dialog, option::ProfileDialog::kProgramLayouts[0]));
+    app_.input.Type("C:\\Games\\sniper.exe");
+    OptionProgram::SaveWindow(dialog, "option_profile_dialog");
+    app_.input.Click(InWindow(dialog, option::ProfileDialog::kOkLayout));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+
+    // The marker of slot 2 asks first; OK makes it the Windows profile.
+    app_.Click(ui::kMarkers[1]);
+    HWND confirm = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (confirm = VisibleWindowOfClass(skin::kMessageDialogClass)) != nullptr; }));
+    OptionProgram::SaveWindow(confirm, "option_confirmation");
+    app_.input.Click(InWindow(confirm, skin::kMessageConfirmOkLayout));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(confirm); }));
+    ApplyAndWait();
+    EXPECT_EQ(IniFile(program_.File(SlotFileName(1))).ReadString("Setting", "ProFileName", ""),
+              "Sniper with a long n");
+    EXPECT_EQ(IniFile(program_.File(SlotFileName(1))).ReadString("Setting", "GameFile0", ""),
+              "C:\\Games\\sniper.exe");
+    EXPECT_EQ(Config("WindowsProfile"), 1);
+    EXPECT_EQ(BlockClient().Read()->WindowsProfile, 1);
+
+    // A second click on its marker gives the place up at once, without asking; OK
+    // applies that and closes the window.
+    app_.Click(ui::kMarkers[1]);
+    EXPECT_EQ(VisibleWindowOfClass(skin::kMessageDialogClass), nullptr);
+    app_.Click(ui::kOk);
+    EXPECT_EQ(app_.WaitForEnd(kConditionTimeoutMs), 0);
+    EXPECT_EQ(Config("WindowsProfile"), -1);
+    EXPECT_EQ(BlockClient().Read()->WindowsProfile, -1);
+}
+
+}  // namespace
+}  // namespace tesh::test
