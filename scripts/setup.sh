@@ -9,7 +9,7 @@ packages=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     mingw-w64-x86-64-dev
     wine wine64 xvfb xauth procps imagemagick librsvg2-bin fonts-liberation espeak-ng sox
-    fonts-wqy-microhei fonts-tlwg-garuda-ttf fonts-dejavu-core python3
+    fonts-wqy-microhei fonts-dejavu-core python3
     clang libclang-rt-14-dev
 )
 

@@ -59,12 +59,13 @@ start_wine() {
     # then never hold a caller's pipes, and each program starts in a fraction of a second.
     wineserver -p </dev/null >/dev/null 2>&1
     wine cmd /c exit </dev/null >/dev/null 2>&1
-    # Arial has no Chinese, Japanese, Korean, Thai or Vietnamese letters; Windows links
-    # other fonts to it for them, and so does the prefix, so that the configuration
-    # application shows every language in its own script.
+    # Arial has no Chinese, Japanese or Korean letters; Windows links other fonts to it
+    # for them, and so does the prefix, so that the configuration application shows
+    # those languages in their own script. (Wine takes the first linked font only, and
+    # none has Thai as well: Thai shows as boxes under Wine.)
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
         /v Arial /t REG_MULTI_SZ /f \
-        /d 'wqy-microhei.ttc,WenQuanYi Micro Hei\0Garuda.ttf,Garuda\0DejaVuSans.ttf,DejaVu Sans' \
+        /d 'wqy-microhei.ttc,WenQuanYi Micro Hei\0DejaVuSans.ttf,DejaVu Sans' \
         </dev/null >/dev/null 2>&1
 }
 

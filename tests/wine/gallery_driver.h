@@ -9,6 +9,7 @@
 #include <string>
 
 #include "skin/win/gallery/gallery_window.h"
+#include "tests/wine/user_input.h"
 
 namespace tesh::skin::testing {
 
@@ -49,14 +50,13 @@ class GalleryDriver {
   private:
     static DWORD WINAPI UiThread(void* self);
     static LRESULT CALLBACK RunnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    void SendMouse(DWORD flags, POINT at);
 
     gallery::GalleryWindow* gallery_ = nullptr;
     HANDLE thread_ = nullptr;
     HANDLE ready_ = nullptr;
     HWND runner_ = nullptr;
     POINT origin_ = {0, 0};
-    POINT pointer_ = {0, 0};
+    test::UserInput input_;
     bool started_ = false;
 };
 
