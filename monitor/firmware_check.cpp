@@ -23,10 +23,11 @@ bool RunFirmwareCheck(DeviceReports& reports, SettingsFiles& files, ShellPort& s
     if (!device.ok || device.version == 0) return false;
     const auto argument = UpgraderArgument(device.version, files.ReadImageVersion());
     if (!argument) return false;
+    // The monitor closes only for an upgrader that started: without one (its folder
+    // missing or broken) it would end at every start and leave the mouse unserved.
+    if (!shell.Open(JoinPath(programDirectory, kUpgraderProgram), std::to_string(*argument)))
+        return false;
     host.ClearStartFlag();
-    // The monitor closes even when the shell cannot start the upgrader: the mouse's
-    // firmware and the installed image disagree either way.
-    shell.Open(JoinPath(programDirectory, kUpgraderProgram), std::to_string(*argument));
     return true;
 }
 

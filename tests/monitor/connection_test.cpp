@@ -2,6 +2,8 @@
 // firmware check that hands the mouse to the upgrader.
 #include "monitor/connection.h"
 
+#include <algorithm>
+
 #include "monitor/firmware_check.h"
 #include "monitor/monitor_names.h"
 #include "settings/file_io.h"
@@ -58,6 +60,18 @@ TEST_F(ConnectionTest, StartUpWithTheMouse) {
                                                      "QuibStatus connected"}));
     EXPECT_EQ(Device(), 1);
     EXPECT_TRUE(shell_.started.empty());
+}
+
+TEST_F(ConnectionTest, AnUpgraderThatCannotStartLeavesTheMonitorRunning) {
+    SetImageVersion(6);
+    host_.startFlag = true;
+    shell_.fails = true;
+    EXPECT_EQ(connection().StartUp(), StartResult::kConnected);
+    EXPECT_EQ(shell_.started, std::vector<std::string>{Upgrader("1")});
+    EXPECT_EQ(flags().connection, kConnected);
+    EXPECT_EQ(std::count(host_.calls.begin(), host_.calls.end(), "CloseMonitorWindow"), 0);
+    EXPECT_EQ(std::count(host_.calls.begin(), host_.calls.end(), "OpenConfigurationApp"), 1);
+    EXPECT_EQ(Device(), 1);
 }
 
 TEST_F(ConnectionTest, StartUpWithoutTheMouse) {

@@ -97,7 +97,7 @@ bool FakeWindows::CloseWindow(std::string_view title) {
 
 bool FakeShell::Open(const std::string& path, const std::string& parameters) {
     started.push_back(path + "|" + parameters);
-    return true;
+    return !fails;
 }
 
 bool FakeHost::OpenFeatureDevice() {

@@ -92,7 +92,8 @@ class FakeWindows : public WindowPort {
 class FakeShell : public ShellPort {
   public:
     bool Open(const std::string& path, const std::string& parameters) override;
-    std::vector<std::string> started;  // "path|parameters"
+    std::vector<std::string> started;  // "path|parameters", asked for
+    bool fails = false;                // the program cannot be started
 };
 
 // The link and the window's duties, recorded in one list of calls in their order.
