@@ -67,7 +67,7 @@ bool DeviceReports::ReadMacro(int profile, int slot) {
     MacroBytes reply{kMacroReport};
     const auto selector = static_cast<uint8_t>(DeviceButtonOfSlot(slot));
     return channel_.SelectedRead(profile, selector, reply, true) &&
-           ParseMacroReport(reply, image_.Profiles[profile].Buttons[slot]);
+           ParseMacroReport(reply, profile, selector, image_.Profiles[profile].Buttons[slot]);
 }
 
 FirmwareVersionRead DeviceReports::ReadFirmwareVersion() {

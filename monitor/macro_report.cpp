@@ -63,8 +63,10 @@ MacroBytes BuildMacroReport(const ButtonRecord& button, int profile, int deviceB
     return report;
 }
 
-bool ParseMacroReport(const MacroBytes& reply, ButtonRecord& button) {
+bool ParseMacroReport(const MacroBytes& reply, int profile, int deviceButton,
+                      ButtonRecord& button) {
     if (!ReportChecksumMatches(reply.data(), kMacroLength)) return false;
+    if (reply[kProfileByte] != profile || reply[kButtonByte] != deviceButton) return false;
     const int count = reply[kMacroEventCountOffset] | reply[kMacroEventCountOffset + 1] << 8;
     if (count > kMaxMacroEvents) return false;
     button.number = reply[kButtonByte];

@@ -17,8 +17,9 @@ MacroBytes BuildMacroReport(const ButtonRecord& button, int profile, int deviceB
 
 // Stores a macro reply into a button area: its button number, function code 48, the
 // repeat count, the three names and the events. A reply whose checksum does not match,
-// or that claims more than 500 events (more than its event area holds), is refused
-// whole: false, and the area is unchanged.
-bool ParseMacroReport(const MacroBytes& reply, ButtonRecord& button);
+// that claims more than 500 events (more than its event area holds), or that is not
+// the macro of the profile and device button asked for (another thread's answer, or a
+// confused mouse) is refused whole: false, and the area is unchanged.
+bool ParseMacroReport(const MacroBytes& reply, int profile, int deviceButton, ButtonRecord& button);
 
 }  // namespace tesh::monitor

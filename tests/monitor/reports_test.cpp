@@ -243,7 +243,7 @@ TEST(MacroReport, RoundTripWithNamesCutAndStripped) {
     std::memset(read.events, 0xAA, sizeof read.events);
     read.number = 1;
     read.timerValue = 5;
-    ASSERT_TRUE(ParseMacroReport(report, read));
+    ASSERT_TRUE(ParseMacroReport(report, 2, 9, read));
     EXPECT_EQ(read.number, 9);
     EXPECT_EQ(read.code, 48);
     EXPECT_EQ(read.repeatCount, 3);
@@ -265,7 +265,7 @@ TEST(MacroReport, FiveHundredEventsFillTheAreaAndMoreAreRefused) {
     EXPECT_EQ(report[2079], 0x5A);
 
     ButtonRecord read{};
-    ASSERT_TRUE(ParseMacroReport(report, read));
+    ASSERT_TRUE(ParseMacroReport(report, 0, 2, read));
     EXPECT_EQ(read.eventCount, 500);
 
     report[78] = 501 & 0xFF;
@@ -273,9 +273,22 @@ TEST(MacroReport, FiveHundredEventsFillTheAreaAndMoreAreRefused) {
     PutReportChecksum(report.data(), kMacroLength);
     ButtonRecord untouched{};
     untouched.code = 7;
-    EXPECT_FALSE(ParseMacroReport(report, untouched));
+    EXPECT_FALSE(ParseMacroReport(report, 0, 2, untouched));
     EXPECT_EQ(untouched.code, 7);
     EXPECT_EQ(untouched.eventCount, 0);
+}
+
+TEST(MacroReport, AReplyForAnotherProfileOrButtonIsRefused) {
+    ButtonRecord button{};
+    button.eventCount = 2;
+    const MacroBytes report = BuildMacroReport(button, 3, 8);
+    ButtonRecord untouched{};
+    untouched.code = 7;
+    EXPECT_FALSE(ParseMacroReport(report, 2, 8, untouched));
+    EXPECT_FALSE(ParseMacroReport(report, 3, 9, untouched));
+    EXPECT_EQ(untouched.code, 7);
+    EXPECT_TRUE(ParseMacroReport(report, 3, 8, untouched));
+    EXPECT_EQ(untouched.code, 48);
 }
 
 TEST(PeripheralReports, FixedCommands) {
