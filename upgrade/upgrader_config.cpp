@@ -10,7 +10,8 @@ StartMode StartModeOf(const std::string& argument) {
 
 std::string ImagePath(const std::string& upgraderDirectory, const std::string& name) {
     std::string path = name.find('\\') == std::string::npos ? upgraderDirectory + name : name;
-    if (path.size() > kMaxPath) path.resize(kMaxPath);
+    // Cut short, a long path could name another file: none is better.
+    if (path.size() >= kMaxPath) return "";
     return path;
 }
 

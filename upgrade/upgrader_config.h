@@ -19,7 +19,8 @@ enum class StartMode {
 StartMode StartModeOf(const std::string& argument);
 
 // A name without a backslash is in the upgrader's directory; one with a backslash is
-// used as it is. The result is cut to a Windows path's length.
+// used as it is. A path that does not fit a Windows path (259 characters and the
+// terminator) is refused: "", which no image file has.
 std::string ImagePath(const std::string& upgraderDirectory, const std::string& name);
 
 // 107 gives "1.07"; outside 100..500 nothing.

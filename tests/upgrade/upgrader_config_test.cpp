@@ -23,7 +23,10 @@ TEST(UpgraderConfig, StartModes) {
 TEST(UpgraderConfig, ImagePathRule) {
     EXPECT_EQ(ImagePath("C:\\Prog\\FWUpdate\\", "fw.bin"), "C:\\Prog\\FWUpdate\\fw.bin");
     EXPECT_EQ(ImagePath("C:\\Prog\\FWUpdate\\", "D:\\images\\fw.bin"), "D:\\images\\fw.bin");
-    EXPECT_EQ(ImagePath("C:\\P\\", std::string(400, 'n')).size(), kMaxPath);
+    // Too long: refused, never cut to the name of another file.
+    EXPECT_EQ(ImagePath("C:\\P\\", std::string(400, 'n')), "");
+    EXPECT_EQ(ImagePath("C:\\P\\", std::string(255, 'n')), "");
+    EXPECT_EQ(ImagePath("C:\\P\\", std::string(254, 'n')).size(), kMaxPath - 1);
     EXPECT_EQ(ImageTitle("D:\\images\\fw.bin"), "fw.bin");
     EXPECT_EQ(ImageTitle("fw.bin"), "fw.bin");
     EXPECT_EQ(MonitorProgramPath("C:\\Prog\\FWUpdate\\"), "C:\\Prog\\TeshUlmaOpticalMonitor.exe");
