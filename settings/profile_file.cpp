@@ -20,8 +20,8 @@ void CopyToField(char* field, std::size_t size, std::string_view text) {
 
 std::string FieldText(const char* field, std::size_t size) {
     const void* nul = std::memchr(field, 0, size);
-    return std::string(field, nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - field)
-                                  : size);
+    return std::string(
+        field, nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - field) : size);
 }
 
 void WriteProfileKeys(IniDocument& doc, const ProfileRecord& profile) {
@@ -39,8 +39,12 @@ void WriteProfileKeys(IniDocument& doc, const ProfileRecord& profile) {
                 IniWriteInt(doc, kSettingSection, f.key, v);
                 break;
             }
-            case FieldKind::kByte: IniWriteInt(doc, kSettingSection, f.key, *at); break;
-            case FieldKind::kStruct: IniWriteStruct(doc, kSettingSection, f.key, at, f.size); break;
+            case FieldKind::kByte:
+                IniWriteInt(doc, kSettingSection, f.key, *at);
+                break;
+            case FieldKind::kStruct:
+                IniWriteStruct(doc, kSettingSection, f.key, at, f.size);
+                break;
         }
     }
 }
@@ -62,7 +66,9 @@ void ReadProfileKeys(const IniDocument& doc, ProfileRecord& profile) {
             case FieldKind::kByte:
                 *at = static_cast<uint8_t>(IniReadInt(doc, kSettingSection, f.key, f.readDefault));
                 break;
-            case FieldKind::kStruct: IniReadStruct(doc, kSettingSection, f.key, at, f.size); break;
+            case FieldKind::kStruct:
+                IniReadStruct(doc, kSettingSection, f.key, at, f.size);
+                break;
         }
     }
 }
@@ -73,7 +79,9 @@ bool SaveProfile(const ProfileRecord& profile, const std::string& path) {
 
 bool LoadProfile(ProfileRecord& profile, const std::string& path) {
     std::optional<std::string> text = ReadWholeFile(path);
-    if (!text) return false;
+    // A file left empty or zeroed by a crash holds no settings: as good as missing,
+    // rather than -1 in every field, which would reach the registry and the mouse.
+    if (!text || text->find_first_not_of('\0') == std::string::npos) return false;
     ReadProfileKeys(IniDocument::Parse(*text), profile);
     return true;
 }

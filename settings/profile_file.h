@@ -19,7 +19,8 @@ void WriteProfileKeys(IniDocument& doc, const ProfileRecord& profile);
 void ReadProfileKeys(const IniDocument& doc, ProfileRecord& profile);
 
 bool SaveProfile(const ProfileRecord& profile, const std::string& path);
-// False (and the record untouched) when the file cannot be read.
+// False (and the record untouched) when the file cannot be read or holds nothing but
+// zero bytes (an empty file included).
 bool LoadProfile(ProfileRecord& profile, const std::string& path);
 
 // Copies NUL-terminated or plain text into a fixed field, cut to size - 1 bytes and

@@ -88,6 +88,24 @@ TEST(SettingsStore, LoadAllOnAnEmptyDirectory) {
     EXPECT_EQ(store.ReadFirmwareVersion(), kDefaultFirmwareVersion);
 }
 
+TEST(SettingsStore, AnEmptyOrZeroedSlotFileReadsAsMissing) {
+    test::TestDir dir;
+    dir.Write("config/Default1.qfm", "");
+    dir.Write("config/Default2.qfm", std::string(4096, '\0'));
+    MemoryRegistry registry;
+    SettingsStore store(dir.path(), registry);
+    auto set = std::make_unique<SettingsSet>();
+    Clear(*set);
+    store.LoadAll(*set);
+    for (int slot : {1, 2}) {
+        auto defaults = std::make_unique<ProfileRecord>();
+        std::memset(defaults.get(), 0, sizeof(ProfileRecord));
+        ProfileDefaults(*defaults, slot);
+        EXPECT_EQ(std::memcmp(defaults.get(), &set->Profiles[slot], sizeof(ProfileRecord)), 0)
+            << slot;
+    }
+}
+
 TEST(SettingsStore, LoadAllReadsTheRegistryIntoTheCurrentProfileOnly) {
     test::TestDir dir;
     MemoryRegistry registry;
@@ -128,7 +146,8 @@ TEST(SettingsStore, OsdSettingsFallBackToTheDefaultBlock) {
     EXPECT_EQ(osd.value340, 5);
     EXPECT_EQ(osd.value28, 0);
     osd.value28 = 3;
-    ASSERT_TRUE(IniFile(store.PathOf(kConfigIni)).WriteStruct(kOsdSection, kOsdKey, &osd, sizeof osd));
+    ASSERT_TRUE(
+        IniFile(store.PathOf(kConfigIni)).WriteStruct(kOsdSection, kOsdKey, &osd, sizeof osd));
     OsdSettings back{};
     EXPECT_TRUE(store.ReadOsdSettings(back));
     EXPECT_EQ(back.value28, 3);
@@ -141,8 +160,9 @@ TEST(DeviceTable, RoundTripAndBounds) {
     table->Count = 2;
     table->Devices[1] = {0x1234, 0xFFFF, "Keyboard", {400, 800, 1600, 3200, 4000}};
     ASSERT_TRUE(WriteDeviceTable(*table, dir.File("DeviceInfo.ini")));
-    EXPECT_NE(dir.Read("DeviceInfo.ini").find("[Device1]\r\nVID=4660\r\nPID=65535\r\nName=Keyboard"),
-              std::string::npos);
+    EXPECT_NE(
+        dir.Read("DeviceInfo.ini").find("[Device1]\r\nVID=4660\r\nPID=65535\r\nName=Keyboard"),
+        std::string::npos);
     auto back = std::make_unique<DeviceInfoTable>();
     ASSERT_TRUE(ReadDeviceTable(*back, dir.File("DeviceInfo.ini")));
     EXPECT_EQ(back->Count, 2);
@@ -150,8 +170,8 @@ TEST(DeviceTable, RoundTripAndBounds) {
     EXPECT_STREQ(back->Devices[1].Name, "Keyboard");
     EXPECT_EQ(back->Devices[1].CPI[4], 4000);
 
-    dir.Write("big.ini", "[Setting]\r\nCount=100000\r\n[Device0]\r\nName=" + std::string(60, 'n') +
-                             "\r\n");
+    dir.Write("big.ini",
+              "[Setting]\r\nCount=100000\r\n[Device0]\r\nName=" + std::string(60, 'n') + "\r\n");
     ASSERT_TRUE(ReadDeviceTable(*back, dir.File("big.ini")));
     EXPECT_EQ(back->Count, kMaxDevices);
     EXPECT_EQ(std::strlen(back->Devices[0].Name), 19u);
