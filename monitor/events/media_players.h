@@ -45,6 +45,9 @@ std::string QuotedProgram(std::string_view command);
 // VLC's command: the quoted program when it begins with a quote, else the text
 // before "--started".
 std::string VlcProgram(std::string_view command);
+// The program as a command line: quoted, so that a path with spaces never starts
+// another program ("C:\Program.exe" for "C:\Program Files\...").
+std::string CommandLineOf(std::string_view program);
 
 class MediaPlayers {
   public:

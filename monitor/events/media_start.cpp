@@ -33,6 +33,10 @@ std::string QuotedProgram(std::string_view command) {
         open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1));
 }
 
+std::string CommandLineOf(std::string_view program) {
+    return "\"" + std::string(program) + "\"";
+}
+
 std::string VlcProgram(std::string_view command) {
     if (!command.empty() && command.front() == '"') return QuotedProgram(command);
     return std::string(command.substr(0, command.find(kVlcStartedOption)));
@@ -59,7 +63,7 @@ void MediaPlayers::StartWindowsMediaPlayer() {
         windows_.BringToForeground(window, true);
         return;
     }
-    if (!path.empty()) programs_.Run(path);
+    if (!path.empty()) programs_.Run(CommandLineOf(path));
 }
 
 void MediaPlayers::StartVlc() {
@@ -75,7 +79,7 @@ void MediaPlayers::StartWinamp() {
 }
 
 void MediaPlayers::RunWhenNamed(const std::string& path, std::string_view name) {
-    if (ContainsNoCase(path, name)) programs_.Run(path);
+    if (ContainsNoCase(path, name)) programs_.Run(CommandLineOf(path));
 }
 
 std::string MediaPlayers::DefaultValue(std::string_view key) {

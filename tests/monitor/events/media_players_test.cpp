@@ -118,7 +118,7 @@ TEST_F(MediaTest, WindowsMediaPlayerIsBroughtUpOrStarted) {
     machine_.Write("Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\wmplayer.exe", "",
                    "%SystemRoot%\\wmplayer.exe");
     Press(kOpenPlayerCode);
-    EXPECT_EQ(programs_.runs, Strings{"C:\\Windows\\wmplayer.exe"});
+    EXPECT_EQ(programs_.runs, Strings{"\"C:\\Windows\\wmplayer.exe\""});
     desktop_.windows["WMPlayerApp|Windows Media Player"] = 3;
     Press(kOpenPlayerCode);
     EXPECT_EQ(desktop_.foreground, Strings{"3 attach"});
@@ -133,7 +133,7 @@ TEST_F(MediaTest, ITunesStartsFromItsRegisteredPath) {
     EXPECT_TRUE(programs_.runs.empty()) << "a path that does not name iTunes";
     machine_.Write(key, "path", "C:\\Program Files\\ITUNES\\iTunes.exe");
     Press(kOpenPlayerCode);
-    EXPECT_EQ(programs_.runs, Strings{"C:\\Program Files\\ITUNES\\iTunes.exe"});
+    EXPECT_EQ(programs_.runs, Strings{"\"C:\\Program Files\\ITUNES\\iTunes.exe\""});
 }
 
 TEST_F(MediaTest, VlcStartsFromItsOpenCommand) {
@@ -141,7 +141,7 @@ TEST_F(MediaTest, VlcStartsFromItsOpenCommand) {
     machine_.Write("SOFTWARE\\Classes\\Applications\\vlc.exe\\shell\\open\\command", "",
                    "\"C:\\Program Files\\VideoLAN\\VLC\\vlc.exe\" --started-from-file \"%1\"");
     Press(kOpenPlayerCode);
-    EXPECT_EQ(programs_.runs, Strings{"C:\\Program Files\\VideoLAN\\VLC\\vlc.exe"});
+    EXPECT_EQ(programs_.runs, Strings{"\"C:\\Program Files\\VideoLAN\\VLC\\vlc.exe\""});
 }
 
 TEST_F(MediaTest, WinampFallsBackToTheStreamCommand) {
@@ -150,7 +150,7 @@ TEST_F(MediaTest, WinampFallsBackToTheStreamCommand) {
     machine_.Write("SOFTWARE\\Classes\\ICY\\shell\\open\\command", "",
                    "\"C:\\Program Files\\Winamp\\winamp.exe\" \"%1\"");
     Press(kOpenPlayerCode);
-    EXPECT_EQ(programs_.runs, Strings{"C:\\Program Files\\Winamp\\winamp.exe"});
+    EXPECT_EQ(programs_.runs, Strings{"\"C:\\Program Files\\Winamp\\winamp.exe\""});
 }
 
 TEST_F(MediaTest, NothingStartsWhenNothingIsInstalled) {
