@@ -78,6 +78,7 @@ void Connection::Arrived() {
 void Connection::Removed() {
     if (flags_.connection.load() == kRemoved) return;
     flags_.connection = kRemoved;
+    ports_.host.ReleaseHeldInput();
     ports_.host.SendQuibDeviceStatus(false);
     ports_.link.CloseFeatureDevice();
     if (flags_.busy.load() == 1) flags_.cancel = 1;

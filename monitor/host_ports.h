@@ -78,6 +78,8 @@ class LinkHost {
     virtual void SendQuixAimCpi() = 0;
     // The device event dispatcher, for every code that is not a plug code.
     virtual void DispatchEvent(uint32_t eventCode) = 0;
+    // The mouse went away: every key a button holds goes up, and a macro stops.
+    virtual void ReleaseHeldInput() {}
 };
 
 // The ports, all outliving the device core.

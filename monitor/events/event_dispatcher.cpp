@@ -119,17 +119,21 @@ void EventDispatcher::StopFeedback() {
     feedback_.Stop();
 }
 
+void EventDispatcher::ReleaseHeldInput() {
+    keys_.ReleaseAll();
+    ports_.macros.RequestStop();
+}
+
 void EventDispatcher::HostButton(int slot, bool released) {
+    if (slot < 0) return;
+    // A release lets go of what the press held, whatever the button does by now.
+    if (released) keys_.Release(slot);
     ProfileRecord* active = ActiveProfile(ports_.image);
-    if (slot < 0 || !active) return;
+    if (!active) return;
     const ButtonRecord& button = active->Buttons[slot];
     switch (button.code) {
         case kKeyCombinationCode:
-            if (released) {
-                keys_.Release();
-            } else {
-                keys_.Press(button.events[0], button.events[1]);
-            }
+            if (!released) keys_.Press(slot, button.events[0], button.events[1]);
             return;
         case kMacroFunctionCode:
             if (!released) ports_.macros.Start(button);

@@ -59,6 +59,9 @@ class EventDispatcher {
     void SwitchToProfile(int profile);
     // Kills the feedback timers (at shutdown).
     void StopFeedback();
+    // Lets go of every held key, stops the key repeat and asks a playing macro to stop
+    // (the mouse was unplugged, or the monitor ends).
+    void ReleaseHeldInput();
 
     const Feedback& feedback() const { return feedback_; }
 

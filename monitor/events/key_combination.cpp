@@ -15,7 +15,9 @@ int KeyCombination::Modifiers(uint8_t modifiers, int (&keys)[4]) {
     return count;
 }
 
-void KeyCombination::Press(uint8_t key, uint8_t modifiers) {
+void KeyCombination::Press(int slot, uint8_t key, uint8_t modifiers) {
+    ReleaseAll();
+    heldSlot_ = slot;
     key_ = key;
     modifiers_ = modifiers;
     int keys[4];
@@ -30,6 +32,10 @@ void KeyCombination::Press(uint8_t key, uint8_t modifiers) {
 }
 
 void KeyCombination::Repeat() {
+    if (!held()) {
+        host_.KillTimer(kKeyRepeatTimer);
+        return;
+    }
     if (firstRepeat_) {
         firstRepeat_ = false;
         host_.StartTimer(kKeyRepeatTimer, kKeyRepeatMs);
@@ -41,8 +47,14 @@ void KeyCombination::Repeat() {
     SendKey(input_, layout_, vk, false);
 }
 
+void KeyCombination::Release(int slot) {
+    if (held() && slot == heldSlot_) ReleaseAll();
+}
+
 // The key first, then the modifiers in the reverse order of their pressing.
-void KeyCombination::Release() {
+void KeyCombination::ReleaseAll() {
+    if (!held()) return;
+    heldSlot_ = kNoSlot;
     host_.KillTimer(kKeyRepeatTimer);
     if (const int vk = SendableVirtualKey(key_, layout_)) SendKey(input_, layout_, vk, true);
     int keys[4];

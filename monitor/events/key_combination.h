@@ -1,5 +1,6 @@
 // A key combination button: while it is held, the key repeats like a held key on a
-// keyboard (first after a second, then ten times a second), driven by timer 102.
+// keyboard (first after a second, then ten times a second), driven by timer 102. The
+// keys let go are always the ones pressed, so that none stays down.
 #pragma once
 
 #include <cstdint>
@@ -25,12 +26,18 @@ class KeyCombination {
     KeyCombination(InputPort& input, const KeyboardLayout& layout, Clock& clock, LinkHost& host)
         : input_(input), layout_(layout), clock_(clock), host_(host) {}
 
-    // `key` is a HID usage; `modifiers` the bits above. The combination is held until
-    // Release.
-    void Press(uint8_t key, uint8_t modifiers);
+    // `key` is a HID usage; `modifiers` the bits above. The combination of the button
+    // in `slot` is held until that button's Release; one held before is let go first.
+    void Press(int slot, uint8_t key, uint8_t modifiers);
     // Timer 102.
     void Repeat();
-    void Release();
+    // The button in `slot` was let go: the keys it pressed go up, whatever the button
+    // does by now (another profile may be active). Nothing when it holds no keys.
+    void Release(int slot);
+    // Lets go of whatever is held and stops the repeat (the mouse went away, or the
+    // monitor ends).
+    void ReleaseAll();
+    bool held() const { return heldSlot_ != kNoSlot; }
 
   private:
     // The modifier keys set in `modifiers`, in pressing order; returns their count.
@@ -40,6 +47,8 @@ class KeyCombination {
     const KeyboardLayout& layout_;
     Clock& clock_;
     LinkHost& host_;
+    static constexpr int kNoSlot = -1;
+    int heldSlot_ = kNoSlot;
     uint8_t key_ = 0;
     uint8_t modifiers_ = 0;
     bool firstRepeat_ = false;

@@ -46,6 +46,10 @@ void MonitorWindow::DispatchEvent(uint32_t eventCode) {
     if (events_) events_->Dispatch(eventCode);
 }
 
+void MonitorWindow::ReleaseHeldInput() {
+    if (events_) events_->ReleaseHeldInput();
+}
+
 void MonitorWindow::SendDeviceStatus(bool connected) {
     HWND peer = reinterpret_cast<HWND>(quib_.peerWindow.load());
     if (!peer) return;

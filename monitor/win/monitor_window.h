@@ -52,6 +52,7 @@ class MonitorWindow : public LinkHost, public QuibPeers {
     void OpenConfigurationApp() override;
     void SendQuibDeviceStatus(bool connected) override { SendDeviceStatus(connected); }
     void DispatchEvent(uint32_t eventCode) override;
+    void ReleaseHeldInput() override;
 
     // QuibPeers (monitor_link_host.cpp).
     void SendDeviceStatus(bool connected) override;

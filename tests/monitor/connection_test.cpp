@@ -148,8 +148,9 @@ TEST_F(ConnectionTest, RemovalInItsOrder) {
     connection().HandleEventCode(PlugEventCode(0));
     EXPECT_EQ(flags().connection, kRemoved);
     EXPECT_EQ(flags().cancel, 1);
-    EXPECT_EQ(host_.calls, (std::vector<std::string>{"QuibStatus removed", "CloseFeatureDevice",
-                                                     "UpdateTrayIcon", "KillTimer 500"}));
+    EXPECT_EQ(host_.calls,
+              (std::vector<std::string>{"ReleaseHeldInput", "QuibStatus removed",
+                                        "CloseFeatureDevice", "UpdateTrayIcon", "KillTimer 500"}));
     EXPECT_EQ(Device(), 0);
     EXPECT_EQ(windows_.posts, (std::vector<Post>{{kOptionWindowTitle, 0}}));
 

@@ -112,6 +112,7 @@ class FakeHost : public LinkControl, public LinkHost {
     bool StartFlagSet() override { return startFlag; }
     void ClearStartFlag() override;
     void OpenConfigurationApp() override { calls.push_back("OpenConfigurationApp"); }
+    void ReleaseHeldInput() override { calls.push_back("ReleaseHeldInput"); }
     void SendQuibDeviceStatus(bool connected) override;
     void SendQuixAimCpi() override { calls.push_back("SendQuixAimCpi"); }
     void DispatchEvent(uint32_t eventCode) override;

@@ -30,6 +30,7 @@ void WindowsEventHandling::PlayMacro() {
 }
 
 void WindowsEventHandling::Shutdown() {
+    dispatcher_.ReleaseHeldInput();
     dispatcher_.StopFeedback();
     macros_.RequestStop();
     sounds_.Release();

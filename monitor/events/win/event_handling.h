@@ -47,8 +47,10 @@ class WindowsEventHandling {
     bool OnTimer(int timer) { return dispatcher_.OnTimer(timer); }
     // On the macro player thread, for its message.
     void PlayMacro();
-    // Before the macro player thread is stopped: the feedback timers, the macro and the
-    // sound stop, the sound buffer goes.
+    // The mouse went away: held keys go up, a playing macro stops.
+    void ReleaseHeldInput() { dispatcher_.ReleaseHeldInput(); }
+    // Before the macro player thread is stopped: held keys go up, the feedback timers,
+    // the macro and the sound stop, the sound buffer goes.
     void Shutdown();
 
     const EventDispatcher& dispatcher() const { return dispatcher_; }

@@ -24,6 +24,14 @@ class KeyCombinationTest : public EventTest {
     }
     void Press() { Dispatch(kHostButtonClass, 4); }
     void Release() { Dispatch(kHostButtonClass, 4, kReleased); }
+    // A second combination button, in slot 7.
+    void AssignSecond(uint8_t key, uint8_t modifiers) {
+        ButtonRecord& button = Active().Buttons[7];
+        button.code = kKeyCombinationCode;
+        button.eventCount = 1;
+        button.events[0] = key;
+        button.events[1] = modifiers;
+    }
 };
 
 TEST_F(KeyCombinationTest, ModifiersArePressedInOrderAndReleasedInReverse) {
@@ -83,6 +91,40 @@ TEST_F(KeyCombinationTest, ReleaseLetsGoOfTheCombinationThatWasPressed) {
     Assign(5, kAltBit);  // changed by an Apply while held
     Release();
     EXPECT_EQ(input_.Untimed(), (Strings{"down 16", "down 65", "up 65", "up 16"}));
+}
+
+TEST_F(KeyCombinationTest, ReleaseAfterAProfileChangeLetsGoOfWhatWasPressed) {
+    Assign(4, kControlBit);
+    Press();
+    image_->CurrentProfile = (image_->CurrentProfile + 1) % kProfileCount;
+    Active().Buttons[3].code = kKeyCombinationCode + 1;  // not a combination here
+    Release();
+    RunFor(2000);
+    EXPECT_EQ(input_.Untimed(), (Strings{"down 17", "down 65", "up 65", "up 17"}));
+    EXPECT_FALSE(host_.Running(kKeyRepeatTimer));
+}
+
+TEST_F(KeyCombinationTest, ASecondCombinationLetsGoOfTheFirst) {
+    Assign(4, kShiftBit);
+    AssignSecond(5, kAltBit);
+    const auto second = static_cast<uint8_t>(DeviceButtonOfSlot(7) + 1);
+    Press();
+    Dispatch(kHostButtonClass, second);
+    Release();  // the first button, already let go
+    Dispatch(kHostButtonClass, second, kReleased);
+    EXPECT_EQ(input_.Untimed(), (Strings{"down 16", "down 65", "up 65", "up 16", "down 18",
+                                         "down 66", "up 66", "up 18"}));
+    EXPECT_FALSE(host_.Running(kKeyRepeatTimer));
+}
+
+TEST_F(KeyCombinationTest, TheMouseGoingAwayLetsGoOfHeldKeysAndStopsTheRepeat) {
+    Assign(4, kControlBit);
+    Press();
+    dispatcher_.ReleaseHeldInput();
+    RunFor(2000);
+    Release();
+    EXPECT_EQ(input_.Untimed(), (Strings{"down 17", "down 65", "up 65", "up 17"}));
+    EXPECT_FALSE(host_.Running(kKeyRepeatTimer));
 }
 
 }  // namespace
