@@ -58,12 +58,11 @@ bool Uploader::Run(const FirmwareBuffer& image, UploadProgress& progress,
         if (!step([&](UpdateCommand& c) { BuildBlockData(c, image.Block(n)); }, 0, 0)) return false;
         progress.BlockAccepted(n);
     }
-    // The device may answer the finish late or not at all; the image is in by now.
-    if (!abandon.load()) {
-        BuildFinish(command_);
-        Exchange(command_, kSettleAfterWrite);
-    }
-    return true;
+    // The finish is where the mouse checks the whole image: only its "done" means the
+    // mouse runs the new firmware. A refused image leaves the old one running.
+    if (abandon.load()) return false;
+    BuildFinish(command_);
+    return Exchange(command_, kSettleAfterWrite);
 }
 
 }  // namespace tesh::upgrade

@@ -22,8 +22,8 @@ class Uploader {
   public:
     Uploader(UpdateDevice& device, UpdateClock& clock) : device_(device), clock_(clock) {}
 
-    // begin, size, erase, every block, finish. True when every step up to the last
-    // block succeeded (the finish's own outcome does not count). `abandon` stops the
+    // begin, size, erase, every block, finish. True when every step succeeded, the
+    // finish included: the mouse takes the new firmware only then. `abandon` stops the
     // upload before its next command, so that a closing window need not wait for it.
     bool Run(const FirmwareBuffer& image, UploadProgress& progress,
              const std::atomic<bool>& abandon);

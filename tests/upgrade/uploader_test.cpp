@@ -26,7 +26,7 @@ TEST_F(UploadTest, TwoWholeBlocksAndTheNewVersion) {
 TEST_F(UploadTest, PartialLastBlockIsPaddedAndSummed) {
     std::string image = vmouse::BuildFirmwareImage(7, 1025);
     image[1024] = static_cast<char>(0xA7);  // the image no longer verifies: only finish cares
-    ASSERT_TRUE(Upload(image));
+    EXPECT_FALSE(Upload(image)) << "a refused finish is a failed upgrade";
     EXPECT_EQ(buffer->BlockCount(), 2u);
     EXPECT_EQ(buffer->ProgressRange(), 1u);
     const uint8_t last = static_cast<uint8_t>(image[1024]);
@@ -40,7 +40,7 @@ TEST_F(UploadTest, PartialLastBlockIsPaddedAndSummed) {
 }
 
 TEST_F(UploadTest, EmptyImageSendsNoBlocks) {
-    EXPECT_TRUE(Upload(""));
+    EXPECT_FALSE(Upload("")) << "the mouse refuses an empty image at finish";
     EXPECT_EQ(link->Commands(), (Commands{kBegin, kSize, kErase, kFinish}));
     EXPECT_TRUE(progress.blocks.empty());
     EXPECT_EQ(DeviceFirmwareVersion(), 5) << "an empty image changes nothing";
