@@ -1,6 +1,14 @@
 #include "tests/wine/child_process.h"
 
+#include <string>
+
 namespace tesh::test {
+namespace {
+
+constexpr int kStartAttempts = 3;
+constexpr DWORD kStartRetryMs = 200;
+
+}  // namespace
 
 ChildProcess::~ChildProcess() {
     if (process_) Wait(0);
@@ -45,10 +53,17 @@ bool ChildProcess::Start(const std::string& commandLine) {
 int ChildProcess::Wait(DWORD timeoutMs) {
     if (!process_) return -1;
     int code = -1;
-    if (WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0) {
+    const DWORD waited = WaitForSingleObject(process_, timeoutMs);
+    if (waited == WAIT_OBJECT_0) {
         DWORD exitCode = 0;
-        if (GetExitCodeProcess(process_, &exitCode)) code = static_cast<int>(exitCode);
+        if (GetExitCodeProcess(process_, &exitCode)) {
+            code = static_cast<int>(exitCode);
+        } else {
+            failure_ = "[no exit code, error " + std::to_string(GetLastError()) + "]";
+        }
     } else {
+        failure_ = "[wait ended with " + std::to_string(waited) + ", error " +
+                   std::to_string(GetLastError()) + "]";
         TerminateProcess(process_, 1);
         WaitForSingleObject(process_, INFINITE);
     }
@@ -60,11 +75,24 @@ int ChildProcess::Wait(DWORD timeoutMs) {
     return code;
 }
 
+// Wine has been seen to refuse a process start now and then on a fresh prefix (the
+// result was -1 without output); such a start is tried again, and a refusal that
+// stays says why in the output.
 ChildResult RunChild(const std::string& commandLine, DWORD timeoutMs) {
-    ChildProcess child;
-    if (!child.Start(commandLine)) return {};
-    const int code = child.Wait(timeoutMs);
-    return {code, child.output()};
+    ChildResult result;
+    for (int attempt = 0; attempt < kStartAttempts; ++attempt) {
+        ChildProcess child;
+        if (!child.Start(commandLine)) {
+            result.output = "CreateProcess failed, error " + std::to_string(GetLastError());
+            Sleep(kStartRetryMs);
+            continue;
+        }
+        result.exitCode = child.Wait(timeoutMs);
+        result.output = child.output();
+        if (result.exitCode == -1) result.output += child.failure();
+        return result;
+    }
+    return result;
 }
 
 std::string Quoted(const std::string& path) {

@@ -26,6 +26,8 @@ class ChildProcess {
     DWORD processId() const { return processId_; }
     // Complete once Wait returned.
     const std::string& output() const { return output_; }
+    // Why Wait gave -1 (a time-out or a failed wait), for the test's message.
+    const std::string& failure() const { return failure_; }
 
   private:
     HANDLE process_ = nullptr;
@@ -33,6 +35,7 @@ class ChildProcess {
     DWORD processId_ = 0;
     std::thread reader_;
     std::string output_;
+    std::string failure_;
 };
 
 struct ChildResult {
