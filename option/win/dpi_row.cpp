@@ -115,12 +115,9 @@ void DpiRow::Notify(int kind, int value) {
 }
 
 void DpiRow::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd(), &ps);
-    RECT client;
-    GetClientRect(hwnd(), &client);
-    skin::DrawBitmap(dc, active_ ? activePicture_.get() : pictures_[0].get(), client, false);
-    EndPaint(hwnd(), &ps);
+    skin::PaintOffScreen(hwnd(), [this](HDC dc, const RECT& client) {
+        skin::DrawBitmap(dc, active_ ? activePicture_.get() : pictures_[0].get(), client, false);
+    });
 }
 
 LRESULT DpiRow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

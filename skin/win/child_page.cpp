@@ -29,21 +29,11 @@ void ChildPage::Show(bool show) {
 }
 
 void ChildPage::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd(), &ps);
-    RECT client;
-    GetClientRect(hwnd(), &client);
     // Drawn off screen first, so that the values never flicker over the picture.
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP buffer = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    HGDIOBJ old = SelectObject(memory, buffer);
-    DrawBitmap(memory, pictures_[0].get(), client, false);
-    PaintOver(memory);
-    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteObject(buffer);
-    DeleteDC(memory);
-    EndPaint(hwnd(), &ps);
+    PaintOffScreen(hwnd(), [this](HDC dc, const RECT& client) {
+        DrawBitmap(dc, pictures_[0].get(), client, false);
+        PaintOver(dc);
+    });
 }
 
 LRESULT ChildPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -44,6 +44,22 @@ SIZE BitmapSize(HBITMAP bitmap) {
     return {info.bmWidth, info.bmHeight};
 }
 
+void PaintOffScreen(HWND window, const std::function<void(HDC, const RECT&)>& draw) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    RECT client;
+    GetClientRect(window, &client);
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP buffer = CreateCompatibleBitmap(dc, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(memory, buffer);
+    draw(memory, client);
+    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteObject(buffer);
+    DeleteDC(memory);
+    EndPaint(window, &ps);
+}
+
 OwnedBitmap CutSubImage(HWND, HBITMAP source, const RECT& rect) {
     if (!source || Width(rect) <= 0 || Height(rect) <= 0) return nullptr;
     // A 32-bit section of the program's own memory: no device context of a window is

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <type_traits>
 
@@ -43,6 +44,10 @@ void DrawBitmap(HDC dc, HBITMAP bitmap, const RECT& rect, bool stretch);
 // Draws the part `from` of the picture into the rectangle, stretched when the sizes
 // differ.
 void DrawBitmapPart(HDC dc, HBITMAP bitmap, const RECT& from, const RECT& to);
+
+// Paints a window (its WM_PAINT): `draw` draws the client area into an off-screen
+// bitmap, which then goes on screen in one copy, so that nothing flickers.
+void PaintOffScreen(HWND window, const std::function<void(HDC, const RECT&)>& draw);
 
 // A font of the given face and size in pixels, normal weight.
 OwnedFont MakeFont(const char* face, int height, int width = 0);

@@ -107,21 +107,15 @@ bool SkinButton::PointerOver() const {
     return WindowFromPoint(p) == hwnd();
 }
 
-void SkinButton::Paint(HDC dc) {
-    RECT client = ClientOf(hwnd());
-    HBITMAP image = images_[static_cast<int>(CurrentLook())].get();
+void SkinButton::Paint() {
     // Drawn off screen first, so that the caption and marks never flicker over the
     // picture.
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP buffer = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    HGDIOBJ old = SelectObject(memory, buffer);
-    if (image) DrawBitmap(memory, image, client, false);
-    if (!caption_.empty()) DrawCaption(memory, client);
-    PaintOver(memory, client);
-    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteObject(buffer);
-    DeleteDC(memory);
+    PaintOffScreen(hwnd(), [this](HDC dc, const RECT& client) {
+        if (HBITMAP image = images_[static_cast<int>(CurrentLook())].get())
+            DrawBitmap(dc, image, client, false);
+        if (!caption_.empty()) DrawCaption(dc, client);
+        PaintOver(dc, client);
+    });
 }
 
 void SkinButton::DrawCaption(HDC dc, const RECT& client) {
@@ -198,13 +192,9 @@ void SkinButton::OnButtonUp() {
 
 LRESULT SkinButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd(), &ps);
-            Paint(dc);
-            EndPaint(hwnd(), &ps);
+        case WM_PAINT:
+            Paint();
             return 0;
-        }
         case WM_ERASEBKGND:
             return 1;
         case WM_MOUSEMOVE:

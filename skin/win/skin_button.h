@@ -43,7 +43,7 @@ class SkinButton : public ControlWindow {
     virtual void PaintOver(HDC, const RECT& /*client*/) {}
 
   private:
-    void Paint(HDC dc);
+    void Paint();
     void DrawCaption(HDC dc, const RECT& client);
     void BeginHover();
     void RegisterTooltip();

@@ -117,21 +117,11 @@ void SkinnedDialog::Close() {
 }
 
 void SkinnedDialog::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
-    RECT client;
-    GetClientRect(hwnd_, &client);
     // Drawn off screen first, so that the texts never flicker over the picture.
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP buffer = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    HGDIOBJ old = SelectObject(memory, buffer);
-    DrawBitmap(memory, pictures_[0].get(), client, false);
-    PaintOver(memory);
-    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteObject(buffer);
-    DeleteDC(memory);
-    EndPaint(hwnd_, &ps);
+    PaintOffScreen(hwnd_, [this](HDC dc, const RECT& client) {
+        DrawBitmap(dc, pictures_[0].get(), client, false);
+        PaintOver(dc);
+    });
 }
 
 LRESULT SkinnedDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

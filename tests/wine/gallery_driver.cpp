@@ -132,4 +132,29 @@ bool SaveScreen(const RECT& rect, const std::string& name) {
     return test::SaveScreen(rect, name);
 }
 
+GalleryDriver* GallerySuite::driver_ = nullptr;
+bool GallerySuite::started_ = false;
+
+void GallerySuite::SetUpTestSuite() {
+    driver_ = new GalleryDriver;
+    started_ = driver_->Start(kGalleryX, kGalleryY);
+}
+
+void GallerySuite::TearDownTestSuite() {
+    driver_->Stop();
+    delete driver_;
+    driver_ = nullptr;
+}
+
+bool GallerySuite::Received(UINT message, WPARAM wParam, LPARAM lParam) {
+    const std::vector<gallery::Notice> notices = Gallery().Notices();
+    return std::any_of(notices.begin(), notices.end(), [&](const gallery::Notice& n) {
+        return n.message == message && n.wParam == wParam && n.lParam == lParam;
+    });
+}
+
+bool GallerySuite::WaitReceived(UINT message, WPARAM wParam, LPARAM lParam) {
+    return GalleryDriver::WaitFor([&] { return Received(message, wParam, lParam); });
+}
+
 }  // namespace tesh::skin::testing

@@ -3,10 +3,12 @@
 // waits for what the gallery's owner window received, and saves screenshots.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "skin/win/gallery/gallery_window.h"
 #include "tests/wine/user_input.h"
@@ -62,5 +64,26 @@ class GalleryDriver {
 
 // Saves the screen's rectangle as NAME.bmp in the screenshot directory.
 bool SaveScreen(const RECT& rect, const std::string& name);
+
+// The tests of one suite share one gallery on its own thread, started for the suite,
+// with what they ask of it and of the notifications it kept.
+class GallerySuite : public ::testing::Test {
+  protected:
+    static constexpr int kGalleryX = 40;
+    static constexpr int kGalleryY = 40;
+
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+
+    static gallery::GalleryWindow& Gallery() { return driver_->gallery(); }
+    // A point of the gallery's bare picture, away from every control.
+    static POINT Bare() { return driver_->GalleryPoint(600, 130); }
+    static POINT Centre(HWND window) { return GalleryDriver::CentreOf(window); }
+    static bool Received(UINT message, WPARAM wParam, LPARAM lParam);
+    static bool WaitReceived(UINT message, WPARAM wParam, LPARAM lParam);
+
+    static GalleryDriver* driver_;
+    static bool started_;
+};
 
 }  // namespace tesh::skin::testing

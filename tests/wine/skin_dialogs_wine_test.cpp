@@ -25,8 +25,6 @@ using gallery::Notice;
 using testing::GalleryDriver;
 namespace g = gallery;
 
-constexpr int kGalleryX = 40;
-constexpr int kGalleryY = 40;
 constexpr char kMenuClass[] = "#32768";
 constexpr int kBright = 100;      // a pixel whose every channel is above this is text
 constexpr int kTickBright = 200;  // the tick, brighter than any look of the box
@@ -39,27 +37,7 @@ constexpr COLORREF kMenuHighlight = RGB(0x3c, 0x89, 0xbf);
 // The pixels of a rectangle of the screen, row by row from the top.
 class ScreenPixels {
   public:
-    explicit ScreenPixels(const RECT& r) : rect_(r) {
-        const int width = r.right - r.left, height = r.bottom - r.top;
-        pixels_.resize(static_cast<std::size_t>(width) * height);
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-        SelectObject(memory, old);
-        GetDIBits(memory, bitmap, 0, height, pixels_.data(), &info, DIB_RGB_COLORS);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
-    }
+    explicit ScreenPixels(const RECT& r) : rect_(r), pixels_(::tesh::test::CaptureScreen(r)) {}
     // The colour at a point relative to the rectangle's top-left corner.
     COLORREF At(int x, int y) const {
         const DWORD p = pixels_[static_cast<std::size_t>(y) * (rect_.right - rect_.left) + x];
@@ -82,7 +60,7 @@ class ScreenPixels {
 
   private:
     RECT rect_;
-    std::vector<DWORD> pixels_;
+    std::vector<uint32_t> pixels_;
 };
 
 // Runs of consecutive rows: the lines of a text.
@@ -99,17 +77,8 @@ bool SameColour(COLORREF a, COLORREF b) {
            alike(GetBValue(a), GetBValue(b));
 }
 
-class SkinDialogsTest : public ::testing::Test {
+class SkinDialogsTest : public testing::GallerySuite {
   protected:
-    static void SetUpTestSuite() {
-        driver_ = new GalleryDriver;
-        started_ = driver_->Start(kGalleryX, kGalleryY);
-    }
-    static void TearDownTestSuite() {
-        driver_->Stop();
-        delete driver_;
-        driver_ = nullptr;
-    }
     void SetUp() override {
         ASSERT_TRUE(started_);
         driver_->MoveTo(Bare());
@@ -128,19 +97,6 @@ class SkinDialogsTest : public ::testing::Test {
         }
     }
 
-    static g::GalleryWindow& Gallery() { return driver_->gallery(); }
-    static POINT Bare() { return driver_->GalleryPoint(600, 130); }
-    static POINT Centre(HWND window) { return GalleryDriver::CentreOf(window); }
-
-    static bool Received(UINT message, WPARAM wParam, LPARAM lParam) {
-        std::vector<Notice> notices = Gallery().Notices();
-        return std::any_of(notices.begin(), notices.end(), [&](const Notice& n) {
-            return n.message == message && n.wParam == wParam && n.lParam == lParam;
-        });
-    }
-    static bool WaitReceived(UINT message, WPARAM wParam, LPARAM lParam) {
-        return GalleryDriver::WaitFor([&] { return Received(message, wParam, lParam); });
-    }
     static bool ReceivedAny(UINT message) {
         std::vector<Notice> notices = Gallery().Notices();
         return std::any_of(notices.begin(), notices.end(),
@@ -188,13 +144,7 @@ class SkinDialogsTest : public ::testing::Test {
     static POINT MiddleOf(const RECT& r) {
         return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
-
-    static GalleryDriver* driver_;
-    static bool started_;
 };
-
-GalleryDriver* SkinDialogsTest::driver_ = nullptr;
-bool SkinDialogsTest::started_ = false;
 
 TEST_F(SkinDialogsTest, ConfirmOkReturnsTrue) {
     HWND dialog = OpenDialog(g::kConfirm);

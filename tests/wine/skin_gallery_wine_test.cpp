@@ -22,21 +22,10 @@ using gallery::Notice;
 using testing::GalleryDriver;
 namespace g = gallery;
 
-constexpr int kGalleryX = 40;
-constexpr int kGalleryY = 40;
 constexpr int kMenuShotExtra = 40;
 
-class SkinGalleryTest : public ::testing::Test {
+class SkinGalleryTest : public testing::GallerySuite {
   protected:
-    static void SetUpTestSuite() {
-        driver_ = new GalleryDriver;
-        started_ = driver_->Start(kGalleryX, kGalleryY);
-    }
-    static void TearDownTestSuite() {
-        driver_->Stop();
-        delete driver_;
-        driver_ = nullptr;
-    }
     void SetUp() override {
         ASSERT_TRUE(started_);
         // Each test starts with the pointer on the bare picture and a clean record.
@@ -46,19 +35,6 @@ class SkinGalleryTest : public ::testing::Test {
         driver_->gallery().ClearNotices();
     }
 
-    static g::GalleryWindow& Gallery() { return driver_->gallery(); }
-    static POINT Bare() { return driver_->GalleryPoint(600, 130); }
-    static POINT Centre(HWND window) { return GalleryDriver::CentreOf(window); }
-
-    static bool Received(UINT message, WPARAM wParam, LPARAM lParam) {
-        std::vector<Notice> notices = Gallery().Notices();
-        return std::any_of(notices.begin(), notices.end(), [&](const Notice& n) {
-            return n.message == message && n.wParam == wParam && n.lParam == lParam;
-        });
-    }
-    static bool WaitReceived(UINT message, WPARAM wParam, LPARAM lParam) {
-        return GalleryDriver::WaitFor([&] { return Received(message, wParam, lParam); });
-    }
     static std::vector<Notice> NoticesOf(UINT message, LPARAM lParam) {
         std::vector<Notice> all = Gallery().Notices(), some;
         for (const Notice& n : all)
@@ -74,13 +50,7 @@ class SkinGalleryTest : public ::testing::Test {
         driver_->Click(Centre(edit.hwnd()));
         driver_->OnUi([&] { SendMessageA(edit.hwnd(), EM_SETSEL, 0, -1); });
     }
-
-    static GalleryDriver* driver_;
-    static bool started_;
 };
-
-GalleryDriver* SkinGalleryTest::driver_ = nullptr;
-bool SkinGalleryTest::started_ = false;
 
 TEST_F(SkinGalleryTest, WindowTakesTheShapeOfItsPicture) {
     HWND hwnd = Gallery().hwnd();

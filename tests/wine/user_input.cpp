@@ -112,17 +112,15 @@ std::string ScreenshotDirectory() {
     return dir + "\\screenshots";
 }
 
-bool SaveScreen(const RECT& r, const std::string& name) {
-    int width = r.right - r.left;
-    int height = r.bottom - r.top;
-    int stride = (width * 3 + 3) & ~3;
-    std::vector<char> pixels(static_cast<std::size_t>(stride) * height);
+std::vector<uint32_t> CaptureScreen(const RECT& r) {
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    std::vector<uint32_t> pixels(static_cast<std::size_t>(width) * height);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
@@ -134,19 +132,33 @@ bool SaveScreen(const RECT& r, const std::string& name) {
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    return pixels;
+}
 
+bool SaveScreen(const RECT& r, const std::string& name) {
+    std::vector<uint32_t> pixels = CaptureScreen(r);
+    // The screen has no transparency: every pixel opaque, as viewers read the fourth byte.
+    for (uint32_t& p : pixels) p |= 0xFF000000u;
     std::string dir = ScreenshotDirectory();
     CreateDirectoryA(dir.c_str(), nullptr);
     std::string path = dir + "\\" + name + ".bmp";
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return false;
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = r.right - r.left;
+    info.biHeight = -(r.bottom - r.top);  // rows from the top, as captured
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    info.biCompression = BI_RGB;
+    const auto bytes = static_cast<DWORD>(pixels.size() * sizeof pixels[0]);
     BITMAPFILEHEADER header = {};
     header.bfType = 0x4D42;  // "BM"
-    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
-    header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());
+    header.bfOffBits = sizeof header + sizeof info;
+    header.bfSize = header.bfOffBits + bytes;
     std::fwrite(&header, sizeof header, 1, file);
-    std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, file);
-    std::fwrite(pixels.data(), 1, pixels.size(), file);
+    std::fwrite(&info, sizeof info, 1, file);
+    std::fwrite(pixels.data(), 1, bytes, file);
     return std::fclose(file) == 0;
 }
 

@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tesh::test {
 
@@ -32,6 +34,8 @@ POINT ClientToScreenPoint(HWND window, POINT client);
 
 // build\screenshots (or TESH_SCREENSHOTS).
 std::string ScreenshotDirectory();
+// The screen's rectangle as 32-bit pixels (0x00RRGGBB), row by row from the top.
+std::vector<uint32_t> CaptureScreen(const RECT& rect);
 // Saves the screen's rectangle as NAME.bmp in the screenshot directory.
 bool SaveScreen(const RECT& rect, const std::string& name);
 
