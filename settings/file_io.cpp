@@ -56,6 +56,10 @@ bool FileExists(const std::string& path) {
     return true;
 }
 
+bool EmptyOrZeroed(std::string_view bytes) {
+    return bytes.find_first_not_of('\0') == std::string_view::npos;
+}
+
 std::string JoinPath(std::string_view directory, std::string_view relative) {
     std::string out(directory);
     for (char c : relative) out += (c == '\\' || c == '/') ? platform::kSeparator : c;

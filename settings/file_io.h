@@ -16,6 +16,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path, bool* missing 
 // leaves either the old file or the new one, never a torn one.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 bool FileExists(const std::string& path);
+// True for bytes that hold no settings although the file exists: empty, or nothing but
+// zero bytes, as a crash can leave a file whose data never reached the disk. Such a
+// file reads as a missing one.
+bool EmptyOrZeroed(std::string_view bytes);
 // `directory` ends with a separator (or is empty); `relative` may hold backslashes.
 std::string JoinPath(std::string_view directory, std::string_view relative);
 // The directory of the running program's file with a trailing separator ("" when it

@@ -79,20 +79,26 @@ void IniWriteStruct(IniDocument& doc, std::string_view section, std::string_view
 
 IniDocument IniFile::Load() const {
     std::optional<std::string> text = ReadWholeFile(path_);
-    return text ? IniDocument::Parse(*text) : IniDocument();
+    return text && !EmptyOrZeroed(*text) ? IniDocument::Parse(*text) : IniDocument();
 }
 
+// A file that a crash left zeroed starts over as a new one: its zero bytes would
+// otherwise stay in front of every key written from now on.
 bool IniFile::LoadForUpdate(IniDocument& doc) const {
     bool missing = false;
     std::optional<std::string> text = ReadWholeFile(path_, &missing);
     if (!text && !missing) return false;
-    doc = text ? IniDocument::Parse(*text) : IniDocument();
+    doc = text && !EmptyOrZeroed(*text) ? IniDocument::Parse(*text) : IniDocument();
     return true;
 }
 
-bool IniFile::Exists() const { return FileExists(path_); }
+bool IniFile::Exists() const {
+    return FileExists(path_);
+}
 
-bool IniFile::Store(const IniDocument& doc) { return WriteFileAtomically(path_, doc.Serialize()); }
+bool IniFile::Store(const IniDocument& doc) {
+    return WriteFileAtomically(path_, doc.Serialize());
+}
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view fallback) const {

@@ -81,7 +81,7 @@ bool LoadProfile(ProfileRecord& profile, const std::string& path) {
     std::optional<std::string> text = ReadWholeFile(path);
     // A file left empty or zeroed by a crash holds no settings: as good as missing,
     // rather than -1 in every field, which would reach the registry and the mouse.
-    if (!text || text->find_first_not_of('\0') == std::string::npos) return false;
+    if (!text || EmptyOrZeroed(*text)) return false;
     ReadProfileKeys(IniDocument::Parse(*text), profile);
     return true;
 }

@@ -8,6 +8,7 @@
 #include "settings/device_info.h"
 #include "settings/file_io.h"
 #include "settings/ini_file.h"
+#include "settings/profile_file.h"
 #include "settings/registry_mirror.h"
 #include "tests/settings/test_dir.h"
 #include "tests/settings/test_records.h"
@@ -103,6 +104,37 @@ TEST(SettingsStore, AnEmptyOrZeroedSlotFileReadsAsMissing) {
         ProfileDefaults(*defaults, slot);
         EXPECT_EQ(std::memcmp(defaults.get(), &set->Profiles[slot], sizeof(ProfileRecord)), 0)
             << slot;
+    }
+}
+
+// Empty or zero bytes are what a crash leaves of a file whose data never reached the
+// disk: config.ini then reads as missing too, and the next write of either kind of file
+// starts it afresh instead of keeping the zero bytes in front of the keys.
+TEST(SettingsStore, AZeroedFileReadsAsMissingAndIsWrittenAfresh) {
+    auto profile = std::make_unique<ProfileRecord>();
+    test::FillProfile(*profile, 3);
+    test::TestDir fresh;
+    ASSERT_TRUE(SaveProfile(*profile, fresh.File("p.qfm")));
+    for (const std::string& crashed : {std::string(), std::string(4096, '\0')}) {
+        test::TestDir dir;
+        dir.Write("config.ini", crashed);
+        dir.Write("config/Default1.qfm", crashed);
+        MemoryRegistry registry;
+        SettingsStore store(dir.path(), registry);
+        auto set = std::make_unique<SettingsSet>();
+        Clear(*set);
+        set->InfoData[0] = 42;
+        store.LoadAll(*set);
+        EXPECT_EQ(set->CurrentProfile, -1);
+        EXPECT_EQ(set->InfoData[0], 42);
+        EXPECT_EQ(store.ReadFirmwareVersion(), kDefaultFirmwareVersion);
+        OsdSettings osd;
+        EXPECT_FALSE(store.ReadOsdSettings(osd));
+
+        ASSERT_TRUE(store.WriteDevice(1));
+        EXPECT_EQ(dir.Read("config.ini"), "[Setting]\r\nDevice=1\r\n") << crashed.size();
+        ASSERT_TRUE(SaveProfile(*profile, store.PathOf(SlotFileName(1))));
+        EXPECT_EQ(dir.Read("config/Default1.qfm"), fresh.Read("p.qfm")) << crashed.size();
     }
 }
 
