@@ -1,6 +1,7 @@
 #include "monitor/config_messages.h"
 
 #include <mutex>
+#include <optional>
 
 #include "monitor/osd_contacts.h"
 #include "monitor/program_names.h"
@@ -24,46 +25,53 @@ std::optional<intptr_t> ConfigMessages::Handle(uint32_t message, uintptr_t wPara
         default:
             return std::nullopt;
     }
-    std::lock_guard image(ports_.core.imageLock());
     switch (message) {
         case kApplyMessage:
             Apply(wParam);
             break;
         case kRefreshPointerMessage:
-            ports_.block.Refresh(ports_.image);
-            ApplyPointerSettingsLocked();
+            ApplyPointerSettings(true);
             break;
         case kScanSensorMessage:
             ports_.core.sensor().Scan();
             break;
         case kSpecialModeMessage:
         case kCalibrationStepMessage:
-            ports_.block.Refresh(ports_.image);
+            Refresh();
             ports_.core.reports().WriteSensorSettings(static_cast<int>(lParam));
             break;
         default:  // the refreshes
-            ports_.block.Refresh(ports_.image);
+            Refresh();
             break;
     }
     return 0;
 }
 
-void ConfigMessages::ApplyPointerSettings() {
+void ConfigMessages::Refresh() {
     std::lock_guard image(ports_.core.imageLock());
-    ApplyPointerSettingsLocked();
+    ports_.block.Refresh(ports_.image);
 }
 
-void ConfigMessages::ApplyPointerSettingsLocked() {
-    if (ProfileRecord* active = ActiveProfile(ports_.image)) {
-        tesh::monitor::ApplyPointerSettings(*active, ports_.registry, ports_.pointer);
+// The values are taken under the image's lock; the system is told without it, as that
+// lets other programs' sent messages in (a 1224 of the configuration application among
+// them, which takes the lock).
+void ConfigMessages::ApplyPointerSettings(bool refreshFirst) {
+    std::optional<PointerValues> values;
+    {
+        std::lock_guard image(ports_.core.imageLock());
+        if (refreshFirst) ports_.block.Refresh(ports_.image);
+        if (ProfileRecord* active = ActiveProfile(ports_.image)) {
+            values = PreparePointerValues(*active, ports_.registry);
+        }
     }
+    if (values) ApplyPointerValues(*values, ports_.pointer);
 }
 
 // The configuration application sent this and waits: it returns only after the
-// exchange with the mouse.
+// exchange with the mouse. The exchanges take the image's lock only to build their
+// reports, so a device job's store into the image waits for a report, not for Apply.
 void ConfigMessages::Apply(uintptr_t wParam) {
-    ports_.block.Refresh(ports_.image);
-    ApplyPointerSettingsLocked();
+    ApplyPointerSettings(true);
     ports_.store.ReadOsdSettings(ports_.osd);
     NotifyOsd(ports_.windows, ports_.osd);
     DeviceCore& core = ports_.core;
@@ -74,6 +82,7 @@ void ConfigMessages::Apply(uintptr_t wParam) {
         // What the mouse has now is no longer a change, in the block too; after a
         // failed macro or a cancelled sequence the flags stay, so that the next Apply
         // sends them again.
+        std::lock_guard image(core.imageLock());
         ClearChangeFlags(ports_.image);
         ports_.block.Publish(ports_.image);
     }

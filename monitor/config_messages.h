@@ -1,7 +1,7 @@
 // The configuration application's messages to the monitor window, carried out on the
 // window thread: Apply (write the flagged changes, or restore the mouse's defaults),
 // the refreshes, the sensor reports, and the two messages answered with 0. Each holds
-// the settings image's lock while it works.
+// the settings image's lock only while it reads or changes the image.
 #pragma once
 
 #include <cstdint>
@@ -34,12 +34,13 @@ class ConfigMessages {
 
     // The result of a message of the table; nullopt for any other message.
     std::optional<intptr_t> Handle(uint32_t message, uintptr_t wParam, intptr_t lParam);
-    // The Windows pointer settings of the active profile (at start-up).
-    void ApplyPointerSettings();
+    // The Windows pointer settings of the active profile (at start-up; after the
+    // block's copy is taken with `refreshFirst`).
+    void ApplyPointerSettings(bool refreshFirst = false);
 
   private:
     void Apply(uintptr_t wParam);
-    void ApplyPointerSettingsLocked();
+    void Refresh();
 
     ConfigPorts ports_;
 };

@@ -89,16 +89,17 @@ void Connection::Removed() {
     ports_.windows.CloseWindow(kOptionWindowTitle);
 }
 
-// The host state write waits for an exchange the device worker may be in the middle
-// of; the job itself is cancelled right after.
 void Connection::BeginShutdown() {
-    reports_.SetHostState(kHostStateStopped);
     ports_.host.KillTimer(kPollTimer);
     ports_.host.KillTimer(kFirstReadTimer);
+    flags_.stopping = 1;
     if (flags_.busy.load() == 1) flags_.cancel = 1;
 }
 
-void Connection::CloseLink() {
+void Connection::CloseLink(bool workerEnded) {
+    if (workerEnded) {
+        reports_.SayHostStopped();
+    }
     ports_.link.CloseDeviceMonitor();
     ports_.link.CloseFeatureDevice();
 }

@@ -42,10 +42,15 @@ class Connection {
     void HandleEventCode(uint32_t eventCode);
     void Arrived();
     void Removed();
-    // Host state 0, the timers stopped, a running job cancelled. The worker threads
-    // are stopped after this, then CloseLink.
+    // The timers stopped, every queued job dropped and the running one cancelled, so
+    // that the device worker ends by itself. The worker threads are stopped after this,
+    // then CloseLink.
     void BeginShutdown();
-    void CloseLink();
+    // Host state 0 once the device worker has ended (`workerEnded`): the mouse hears it
+    // last, and a busy answer is not waited out. A worker that had to be killed may
+    // have left the exchange lock taken, so the mouse is then not written to. Then the
+    // link is closed.
+    void CloseLink(bool workerEnded);
 
     uint32_t lastEventCode() const { return lastEventCode_.load(); }
 

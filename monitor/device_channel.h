@@ -23,8 +23,9 @@ enum ConnectionState : int {
 // Shared by the window thread, the device worker and the macro player.
 struct DeviceFlags {
     std::atomic<int> connection{kNotFound};
-    std::atomic<int> busy{0};    // 1 while the device worker runs a job
-    std::atomic<int> cancel{0};  // stops a running job at its next pause
+    std::atomic<int> busy{0};      // 1 while the device worker runs a job
+    std::atomic<int> cancel{0};    // stops a running job at its next pause
+    std::atomic<int> stopping{0};  // 1 once the monitor ends: no job runs any more
 };
 
 // Sleeps of a pause: each at most this long, the cancel flag tested before each.

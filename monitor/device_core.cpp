@@ -9,18 +9,21 @@ DeviceCore::DeviceCore(SettingsSet& image, const std::string& programDirectory,
                        const DeviceCorePorts& ports)
     : host_(ports.host),
       channel_(ports.device, ports.clock, flags_.cancel),
-      reports_(channel_, image, ports.files),
-      sequences_(reports_, flags_, ports.files, ports.block, ports.windows, programDirectory),
+      reports_(channel_, image, imageLock_, ports.files),
+      sequences_(reports_, flags_, ports.files, ports.block, ports.windows, ports.host,
+                 programDirectory),
       sensor_(reports_, ports.windows, programDirectory),
       connection_(flags_, reports_, ports, programDirectory) {}
 
 void DeviceCore::RunJob(int job, int argument) {
-    if (flags_.connection.load() != kConnected) return;
-    std::lock_guard image(imageLock_);
+    if (flags_.connection.load() != kConnected || flags_.stopping.load() != 0) return;
     flags_.cancel = 0;
     flags_.busy = 1;
-    // A removal between the test above and the busy flag found nothing to cancel.
-    if (flags_.connection.load() != kConnected) flags_.cancel = 1;
+    // A removal or the end between the test above and the busy flag found nothing to
+    // cancel.
+    if (flags_.connection.load() != kConnected || flags_.stopping.load() != 0) {
+        flags_.cancel = 1;
+    }
     switch (job) {
         case kJobReadAll:
             ReadAllJob();
@@ -40,11 +43,11 @@ void DeviceCore::RunJob(int job, int argument) {
     flags_.busy = 0;
 }
 
-// Whatever the read-all's result, the mouse is told the host runs and the Quib peers
-// get the CPI values.
+// Whatever the read-all's result, the mouse is told the host runs (unless the monitor
+// is ending) and the Quib peers get the CPI values.
 void DeviceCore::ReadAllJob() {
     sequences_.ReadAll();
-    reports_.SetHostState(kHostStateRunning);
+    if (flags_.stopping.load() == 0) reports_.SetHostState(kHostStateRunning);
     host_.SendQuixAimCpi();
 }
 

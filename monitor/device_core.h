@@ -3,10 +3,10 @@
 // settings image. The device worker runs its jobs through RunJob; the window thread
 // calls the rest directly.
 //
-// The settings image has one lock: a device job holds it from start to end, and the
-// window thread holds it for everything it does with the image (refresh, apply, the
-// sensor reports). So an Apply that comes during a read-all runs after it, on the
-// mouse's settings, instead of on a half-read image.
+// The settings image has one lock, held only while the image is read or changed: never
+// across an exchange with the mouse, nor across a call that lets other programs' sent
+// messages in. So the window thread answers its messages while a job waits for a busy
+// mouse, and an unplug cancels the job at its next pause.
 #pragma once
 
 #include <mutex>
@@ -28,11 +28,12 @@ class DeviceCore {
     DeviceCore(SettingsSet& image, const std::string& programDirectory,
                const DeviceCorePorts& ports);
 
-    // A device job (thread message 1649): dropped unless the mouse is connected; the
-    // busy flag is 1 while it runs. Unknown jobs do nothing. Holds the image lock.
+    // A device job (thread message 1649): dropped unless the mouse is connected and the
+    // monitor goes on; the busy flag is 1 while it runs. Unknown jobs do nothing.
     void RunJob(int job, int argument);
 
     // Taken before the channel's exchange lock and the shared block's mutex, never after.
+    // Not held when calling the reports, the sequences or the sensor scanner.
     std::mutex& imageLock() { return imageLock_; }
 
     DeviceFlags& flags() { return flags_; }

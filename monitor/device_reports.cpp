@@ -19,46 +19,53 @@ bool ValidSlot(int slot) {
 }  // namespace
 
 bool DeviceReports::SelectProfile() {
-    return channel_.WriteAndWait(BuildActiveProfileReport(image_.CurrentProfile), kShortWaitMs);
+    return channel_.WriteAndWait(
+        Built([&] { return BuildActiveProfileReport(image_.CurrentProfile); }), kShortWaitMs);
 }
 
 bool DeviceReports::ReadActiveProfile() {
     ActiveProfileBytes reply{kActiveProfileReport};
     if (!channel_.Read(reply)) return false;
+    std::lock_guard lock(imageLock_);
     ParseActiveProfileReport(reply, image_.CurrentProfile);
     return true;
 }
 
 bool DeviceReports::WriteProfileSettings(int profile) {
     if (!ValidProfile(profile)) return false;
-    return channel_.WriteAndWait(BuildProfileSettingsReport(image_.Profiles[profile], profile),
-                                 kShortWaitMs);
+    return channel_.WriteAndWait(
+        Built([&] { return BuildProfileSettingsReport(image_.Profiles[profile], profile); }),
+        kShortWaitMs);
 }
 
 bool DeviceReports::ReadProfileSettings(int profile) {
     if (!ValidProfile(profile)) return false;
     ProfileSettingsBytes reply{kProfileSettingsReport};
-    return channel_.SelectedRead(profile, kSelectProfileSettings, reply, false) &&
-           ParseProfileSettingsReport(reply, image_.Profiles[profile]);
+    if (!channel_.SelectedRead(profile, kSelectProfileSettings, reply, false)) return false;
+    std::lock_guard lock(imageLock_);
+    return ParseProfileSettingsReport(reply, image_.Profiles[profile]);
 }
 
 bool DeviceReports::WriteButtons(int profile) {
     if (!ValidProfile(profile)) return false;
-    return channel_.WriteAndWait(BuildButtonReport(image_.Profiles[profile], profile),
-                                 kButtonWaitMs);
+    return channel_.WriteAndWait(
+        Built([&] { return BuildButtonReport(image_.Profiles[profile], profile); }), kButtonWaitMs);
 }
 
 bool DeviceReports::ReadButtons(int profile) {
     if (!ValidProfile(profile)) return false;
     ButtonBytes reply{kButtonReport};
-    return channel_.SelectedRead(profile, kSelectButtons, reply, false) &&
-           ParseButtonReport(reply, image_.Profiles[profile]);
+    if (!channel_.SelectedRead(profile, kSelectButtons, reply, false)) return false;
+    std::lock_guard lock(imageLock_);
+    return ParseButtonReport(reply, image_.Profiles[profile]);
 }
 
 bool DeviceReports::WriteMacro(int profile, int slot) {
     if (!ValidProfile(profile) || !ValidSlot(slot) || IsHostOnlySlot(slot)) return false;
-    const ButtonRecord& button = image_.Profiles[profile].Buttons[slot];
-    return channel_.WriteAndWait(BuildMacroReport(button, profile, DeviceButtonOfSlot(slot)),
+    return channel_.WriteAndWait(Built([&] {
+                                     return BuildMacroReport(image_.Profiles[profile].Buttons[slot],
+                                                             profile, DeviceButtonOfSlot(slot));
+                                 }),
                                  kButtonWaitMs);
 }
 
@@ -66,8 +73,9 @@ bool DeviceReports::ReadMacro(int profile, int slot) {
     if (!ValidProfile(profile) || !ValidSlot(slot) || IsHostOnlySlot(slot)) return false;
     MacroBytes reply{kMacroReport};
     const auto selector = static_cast<uint8_t>(DeviceButtonOfSlot(slot));
-    return channel_.SelectedRead(profile, selector, reply, true) &&
-           ParseMacroReport(reply, profile, selector, image_.Profiles[profile].Buttons[slot]);
+    if (!channel_.SelectedRead(profile, selector, reply, true)) return false;
+    std::lock_guard lock(imageLock_);
+    return ParseMacroReport(reply, profile, selector, image_.Profiles[profile].Buttons[slot]);
 }
 
 FirmwareVersionRead DeviceReports::ReadFirmwareVersion() {
@@ -80,25 +88,36 @@ FirmwareVersionRead DeviceReports::ReadFirmwareVersion() {
 }
 
 bool DeviceReports::RestoreDeviceDefaults() {
-    return channel_.WriteAndWait(BuildRestoreDefaultsReport(), kShortWaitMs);
+    return channel_.WriteAndWait(Built([] { return BuildRestoreDefaultsReport(); }), kShortWaitMs);
 }
 
 bool DeviceReports::SetHostState(uint8_t state) {
     return channel_.WriteAndWait(BuildHostStateReport(state), kShortWaitMs);
 }
 
+bool DeviceReports::SayHostStopped() {
+    DeviceChannel::Exchange exchange(channel_);
+    if (!exchange.Write(BuildHostStateReport(kHostStateStopped))) return false;
+    exchange.Sleep(kShortWaitMs);
+    StatusBytes status{kStatusReport};
+    return exchange.Read(status) && status[1] == kStatusDone;
+}
+
 bool DeviceReports::ReadSensorSettings() {
     SensorSettingsBytes reply{kSensorSettingsReport};
     if (!channel_.Read(reply)) return false;
+    std::lock_guard lock(imageLock_);
     ParseSensorSettingsReport(reply, image_.LiftOnFlag, image_.TrackControlFlag, lzc_);
     return true;
 }
 
 bool DeviceReports::WriteSensorSettings(int mode) {
-    ApplyCalibrationStep(mode, lzc_);
-    return channel_.WriteAndWait(
-        BuildSensorSettingsReport(image_.LiftOnFlag, image_.TrackControlFlag, lzc_, mode),
-        kShortWaitMs);
+    return channel_.WriteAndWait(Built([&] {
+                                     ApplyCalibrationStep(mode, lzc_);
+                                     return BuildSensorSettingsReport(
+                                         image_.LiftOnFlag, image_.TrackControlFlag, lzc_, mode);
+                                 }),
+                                 kShortWaitMs);
 }
 
 bool DeviceReports::SendQuibLight(uint8_t a, uint8_t b, uint8_t c) {

@@ -1,6 +1,7 @@
 #include "monitor/device_sequences.h"
 
 #include <algorithm>
+#include <array>
 
 #include "monitor/device_tables.h"
 #include "monitor/monitor_names.h"
@@ -10,7 +11,7 @@
 namespace tesh::monitor {
 
 bool DeviceSequences::ReadAll() {
-    SettingsSet& image = reports_.image();
+    const uint64_t writesBefore = reports_.imageWrites();
     reports_.ReadFirmwareVersion();
     if (!channel().Pause(kSequencePauseMs)) return false;
     reports_.ReadActiveProfile();
@@ -28,19 +29,32 @@ bool DeviceSequences::ReadAll() {
         if (!channel().Pause(kSequencePauseMs) || !macrosRead) return false;
     }
     const bool sensorRead = reports_.ReadSensorSettings();
-    ClearChangeFlags(image);
-    if (!sensorRead) return false;
-    files_.SaveAll(image);
-    block_.Publish(image);
-    windows_.PostToWindow(kOptionWindowTitle, kReloadSettingsMessage, 0, 0);
-    return true;
+    // An Apply that wrote to the mouse meanwhile may have changed what was already read:
+    // nothing is cleared, saved or published, and the mouse is read once more.
+    const bool stale = reports_.imageWrites() != writesBefore;
+    const bool stored = reports_.WithImage([&](SettingsSet& image) {
+        if (stale) return false;
+        ClearChangeFlags(image);
+        if (!sensorRead) return false;
+        files_.SaveAll(image);
+        block_.Publish(image);
+        return true;
+    });
+    if (stale) {
+        host_.PostDeviceJob(kJobReadAll, 0);
+        return false;
+    }
+    if (stored) windows_.PostToWindow(kOptionWindowTitle, kReloadSettingsMessage, 0, 0);
+    return stored;
 }
 
 // Every macro button of the profile, as the button read just found them.
 bool DeviceSequences::ReadProfileMacros(int profile) {
-    const ProfileRecord& record = reports_.image().Profiles[profile];
     for (int slot = 0; slot < kButtonSlots; ++slot) {
-        if (IsHostOnlySlot(slot) || record.Buttons[slot].code != kMacroFunctionCode) continue;
+        const bool macro = reports_.WithImage([&](const SettingsSet& image) {
+            return image.Profiles[profile].Buttons[slot].code == kMacroFunctionCode;
+        });
+        if (IsHostOnlySlot(slot) || !macro) continue;
         bool read = false;
         for (int attempt = 0; attempt < kMacroReadTries && !read; ++attempt) {
             read = reports_.ReadMacro(profile, slot);
@@ -51,39 +65,57 @@ bool DeviceSequences::ReadProfileMacros(int profile) {
     return true;
 }
 
-bool DeviceSequences::AnyButtonChanged(int profile) const {
-    for (int flag : reports_.image().ButtonChanged[profile]) {
-        if (flag == 1) return true;
-    }
-    return false;
+// What an Apply writes, taken from the image at its start: the flags and the codes
+// that decide which reports go.
+struct DeviceSequences::PendingWrites {
+    bool activeProfile = false;
+    std::array<bool, kProfileCount> settings{};
+    std::array<bool, kProfileCount> buttons{};
+    // -1: no macro there; 0: a macro without change; 1: a changed macro.
+    std::array<std::array<int, kButtonSlots>, kProfileCount> macros{};
+};
+
+DeviceSequences::PendingWrites DeviceSequences::TakePendingWrites() {
+    return reports_.WithImage([](const SettingsSet& image) {
+        PendingWrites pending;
+        pending.activeProfile = image.CurrentProfileChanged == 1;
+        for (int p = 0; p < kProfileCount; ++p) {
+            pending.settings[p] = image.ProfileChanged[p] == 1;
+            for (int slot = 0; slot < kButtonSlots; ++slot) {
+                const bool changed = image.ButtonChanged[p][slot] == 1;
+                pending.buttons[p] = pending.buttons[p] || changed;
+                const bool macro = !IsHostOnlySlot(slot) &&
+                                   image.Profiles[p].Buttons[slot].code == kMacroFunctionCode;
+                pending.macros[p][slot] = macro ? (changed ? 1 : 0) : -1;
+            }
+        }
+        return pending;
+    });
 }
 
 // The change flags are left as they are; Apply clears them once everything went
 // through.
 bool DeviceSequences::WriteChanges() {
     if (flags_.connection.load() != kConnected) return false;
-    const SettingsSet& image = reports_.image();
-    if (image.CurrentProfileChanged == 1) {
+    const PendingWrites pending = TakePendingWrites();
+    if (pending.activeProfile) {
         reports_.SelectProfile();
         if (!channel().Pause(kSequencePauseMs)) return false;
     }
     for (int p = 0; p < kProfileCount; ++p) {
-        if (image.ProfileChanged[p] != 1) continue;
+        if (!pending.settings[p]) continue;
         reports_.WriteProfileSettings(p);
         if (!channel().Pause(kSequencePauseMs)) return false;
     }
     for (int p = 0; p < kProfileCount; ++p) {
-        if (!AnyButtonChanged(p)) continue;
+        if (!pending.buttons[p]) continue;
         reports_.WriteButtons(p);
         if (!channel().Pause(kSequencePauseMs)) return false;
     }
     for (int p = 0; p < kProfileCount; ++p) {
         for (int slot = 0; slot < kButtonSlots; ++slot) {
-            if (IsHostOnlySlot(slot) ||
-                image.Profiles[p].Buttons[slot].code != kMacroFunctionCode) {
-                continue;
-            }
-            if (image.ButtonChanged[p][slot] != 1) {
+            if (pending.macros[p][slot] < 0) continue;
+            if (pending.macros[p][slot] == 0) {
                 if (channel().Cancelled()) return false;
                 continue;
             }

@@ -25,18 +25,22 @@ constexpr uint32_t kMaxColourChunks = 0x10000;
 class DeviceSequences {
   public:
     DeviceSequences(DeviceReports& reports, const DeviceFlags& flags, SettingsFiles& files,
-                    SettingsBlock& block, WindowPort& windows, std::string programDirectory)
+                    SettingsBlock& block, WindowPort& windows, LinkHost& host,
+                    std::string programDirectory)
         : reports_(reports),
           flags_(flags),
           files_(files),
           block_(block),
           windows_(windows),
+          host_(host),
           dir_(std::move(programDirectory)) {}
 
     // Firmware version, active profile, the five profiles' settings, buttons and macros,
     // then the sensor settings; the change flags are cleared. Only when all that went
     // through (a failed settings or button read is passed over) are the settings saved,
-    // published and the configuration application told to reload: true then.
+    // published and the configuration application told to reload: true then. When an
+    // Apply wrote to the mouse while it ran, nothing is cleared or saved and another
+    // read-all is queued.
     bool ReadAll();
     // The active profile, the profile settings, buttons and macros whose change flags
     // are 1, in that order. Only while connected; false when it stopped early.
@@ -51,8 +55,9 @@ class DeviceSequences {
     bool UploadColourDatabase();
 
   private:
+    struct PendingWrites;
+    PendingWrites TakePendingWrites();
     bool ReadProfileMacros(int profile);
-    bool AnyButtonChanged(int profile) const;
     DeviceChannel& channel() { return reports_.channel(); }
 
     DeviceReports& reports_;
@@ -60,6 +65,7 @@ class DeviceSequences {
     SettingsFiles& files_;
     SettingsBlock& block_;
     WindowPort& windows_;
+    LinkHost& host_;
     std::string dir_;
 };
 

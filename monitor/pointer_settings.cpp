@@ -18,24 +18,38 @@ int ReadValue(RegistryPort& registry, const char* name) {
 
 }  // namespace
 
-void ApplyPointerSettings(ProfileRecord& profile, RegistryPort& registry, PointerSystem& system) {
-    system.SetDoubleClickTime(profile.DbleClickSpeed);
-    int speed = ReadValue(registry, kSpeedValue);
-    int threshold2 = ReadValue(registry, kThreshold2Value);
-    int threshold1 = ReadValue(registry, kThreshold1Value);
-    if (profile.AccelerationFlag != 1 && (speed != 0 || threshold2 != 0 || threshold1 != 0)) {
+PointerValues PreparePointerValues(ProfileRecord& profile, RegistryPort& registry) {
+    PointerValues values;
+    values.doubleClickTime = profile.DbleClickSpeed;
+    values.acceleration = ReadValue(registry, kSpeedValue);
+    values.threshold2 = ReadValue(registry, kThreshold2Value);
+    values.threshold1 = ReadValue(registry, kThreshold1Value);
+    if (profile.AccelerationFlag != 1 &&
+        (values.acceleration != 0 || values.threshold2 != 0 || values.threshold1 != 0)) {
         profile.Acceleration = 0;
-        speed = threshold2 = threshold1 = 0;
+        values.acceleration = values.threshold2 = values.threshold1 = 0;
         registry.Write(kMouseKey, kSpeedValue, kZero);
         registry.Write(kMouseKey, kThreshold2Value, kZero);
         registry.Write(kMouseKey, kThreshold1Value, kZero);
     }
-    system.SetMouse(threshold1, threshold2, speed);
-    system.SetMouseSpeed(profile.MouseSpeed);
-    system.SetWheelScrollLines(profile.ScrollWheelFlag != 0 ? kWheelScrollPage
-                                                            : profile.ScrollWheelSpeed);
-    system.SetWheelScrollChars(profile.TiltSpeed);
-    system.SetMouseTrails(profile.MouseTrails);
+    values.speed = profile.MouseSpeed;
+    values.wheelLines = profile.ScrollWheelFlag != 0 ? kWheelScrollPage : profile.ScrollWheelSpeed;
+    values.wheelChars = profile.TiltSpeed;
+    values.trails = profile.MouseTrails;
+    return values;
+}
+
+void ApplyPointerValues(const PointerValues& values, PointerSystem& system) {
+    system.SetDoubleClickTime(values.doubleClickTime);
+    system.SetMouse(values.threshold1, values.threshold2, values.acceleration);
+    system.SetMouseSpeed(values.speed);
+    system.SetWheelScrollLines(values.wheelLines);
+    system.SetWheelScrollChars(values.wheelChars);
+    system.SetMouseTrails(values.trails);
+}
+
+void ApplyPointerSettings(ProfileRecord& profile, RegistryPort& registry, PointerSystem& system) {
+    ApplyPointerValues(PreparePointerValues(profile, registry), system);
 }
 
 ProfileRecord* ActiveProfile(SettingsSet& set) {

@@ -65,7 +65,7 @@ bool SensorScanner::Scan() {
         SensorImageBytes reply{kSensorImageReport};
         if (exchange.Read(reply)) picture_ = PictureOf(reply);
     }
-    reports_.lzc().value = MeanOfPicture(picture_);
+    reports_.SetLzcValue(MeanOfPicture(picture_));
     const bool updated =
         UpdateSensorBitmap(JoinPath(dir_, kSensorBitmapFile), Transposed(picture_));
     windows_.PostToWindow(kCalibrationWindowTitle, kSensorImageReadyMessage, 0, 0);

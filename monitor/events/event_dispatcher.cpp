@@ -45,11 +45,19 @@ void EventDispatcher::Dispatch(uint32_t eventCode) {
         }
         return media_.Control(player, a);
     }
-    std::lock_guard lock(ports_.imageLock);
-    if (eventClass >= kFirstUsageClass && eventClass <= kLastUsageClass) {
-        return UsageEvent(eventClass, static_cast<uint16_t>(eventCode));
-    }
-    DispatchLocked(eventClass, a, b);
+    WithImage([&] {
+        if (eventClass >= kFirstUsageClass && eventClass <= kLastUsageClass) {
+            return UsageEvent(eventClass, static_cast<uint16_t>(eventCode));
+        }
+        DispatchLocked(eventClass, a, b);
+    });
+}
+
+void EventDispatcher::RunDeferred() {
+    // Swapped out first: a call that lets a sent message in may dispatch again.
+    std::vector<std::function<void()>> calls;
+    calls.swap(deferred_);
+    for (auto& call : calls) call();
 }
 
 void EventDispatcher::DispatchLocked(uint32_t eventClass, uint8_t a, uint8_t b) {
@@ -76,7 +84,7 @@ void EventDispatcher::DispatchLocked(uint32_t eventClass, uint8_t a, uint8_t b) 
             if (b == 0 || b == kReleased) HostButton(SlotOfButtonValue(a), b == kReleased);
             return;
         case kOpenDriverClass:
-            if (value == kOpenDriverValue) ports_.host.OpenConfigurationApp();
+            if (value == kOpenDriverValue) Later([this] { ports_.host.OpenConfigurationApp(); });
             return;
         case kCpiLevelClass:
             return CpiLevelChanged(value);
@@ -101,18 +109,17 @@ bool EventDispatcher::OnTimer(int timer) {
         keys_.Repeat();
         return true;
     }
-    std::lock_guard lock(ports_.imageLock);
-    if (timer == kPollTimer) {
-        AutomaticSwitch();
-        return true;
-    }
-    return feedback_.OnTimer(timer);
+    bool handled = true;
+    WithImage([&] {
+        if (timer == kPollTimer) return AutomaticSwitch();
+        handled = feedback_.OnTimer(timer);
+    });
+    return handled;
 }
 
 void EventDispatcher::SwitchToProfile(int profile) {
     if (profile < 0 || profile >= kProfileCount) return;
-    std::lock_guard lock(ports_.imageLock);
-    SwitchLocked(profile);
+    WithImage([&] { SwitchLocked(profile); });
 }
 
 void EventDispatcher::StopFeedback() {
@@ -154,13 +161,16 @@ void EventDispatcher::RunProgram(int slot) {
     if (slot < 0 || !active) return;
     const ButtonRecord& button = active->Buttons[slot];
     if (button.code != kQuicklaunchCode) return;
-    ports_.shell.Open(std::string(FieldText(button.programPath)), "");
+    Later(
+        [this, path = std::string(FieldText(button.programPath))] { ports_.shell.Open(path, ""); });
 }
 
 void EventDispatcher::QuibFunction(int slot, uint8_t pressState) {
     const ProfileRecord* active = ActiveProfile(ports_.image);
     if (slot < 0 || !active) return;
-    ports_.quibFunctions.DeviceFunction(active->Buttons[slot], pressState);
+    Later([this, button = active->Buttons[slot], pressState] {
+        ports_.quibFunctions.DeviceFunction(button, pressState);
+    });
 }
 
 void EventDispatcher::TiltScroll(uint8_t a) {

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <mutex>
+#include <vector>
 
 #include "monitor/device_ports.h"
 #include "monitor/events/event_ports.h"
@@ -66,6 +68,21 @@ class EventDispatcher {
     const Feedback& feedback() const { return feedback_; }
 
   private:
+    // Runs `use` under the image's lock, then the calls it deferred.
+    template <typename Use>
+    void WithImage(Use&& use) {
+        {
+            std::lock_guard lock(ports_.imageLock);
+            use();
+        }
+        RunDeferred();
+    }
+    // A call that lets other programs' sent messages in (the system's pointer settings,
+    // a program start, a message sent to a peer): kept until the lock is let go, as a
+    // configuration message that comes in then takes the lock again.
+    void Later(std::function<void()> call) { deferred_.push_back(std::move(call)); }
+    void RunDeferred();
+
     void DispatchLocked(uint32_t eventClass, uint8_t a, uint8_t b);
     void HostButton(int slot, bool released);
     void RunProgram(int slot);
@@ -90,6 +107,7 @@ class EventDispatcher {
     Feedback feedback_;
     KeyCombination keys_;
     MediaPlayers media_;
+    std::vector<std::function<void()>> deferred_;
 };
 
 }  // namespace tesh::monitor

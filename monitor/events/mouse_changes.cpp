@@ -39,7 +39,7 @@ void EventDispatcher::ProfileChanged(int value) {
     ApplyProfileToWindows();
     PostToOption(kProfileChangedMessage);
     ports_.quib.PublishStatus();
-    ports_.quib.SendQuixAimCpi();
+    Later([this] { ports_.quib.SendQuixAimCpi(); });
 }
 
 void EventDispatcher::CpiLevelChanged(int value) {
@@ -137,14 +137,15 @@ void EventDispatcher::SwitchLocked(int profile) {
     ports_.host.PostDeviceJob(kJobSelectProfile, 0);
     ApplyProfileToWindows();
     PostToOption(kProfileChangedMessage);
-    ports_.quib.SendQuixAimCpi();
+    Later([this] { ports_.quib.SendQuixAimCpi(); });
 }
 
 void EventDispatcher::ApplyProfileToWindows() {
     ProfileRecord* active = ActiveProfile(ports_.image);
     if (!active) return;
     WriteRegistry(ports_.registry, *active);
-    ApplyPointerSettings(*active, ports_.registry, ports_.pointer);
+    const PointerValues values = PreparePointerValues(*active, ports_.registry);
+    Later([this, values] { ApplyPointerValues(values, ports_.pointer); });
 }
 
 void EventDispatcher::PostToOption(uint32_t message) {

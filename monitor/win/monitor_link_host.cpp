@@ -50,22 +50,28 @@ void MonitorWindow::ReleaseHeldInput() {
     if (events_) events_->ReleaseHeldInput();
 }
 
+// The record is made under the image's lock and sent without it: the peer's answer
+// lets other programs' sent messages in. Callers hold no lock.
 void MonitorWindow::SendDeviceStatus(bool connected) {
-    HWND peer = reinterpret_cast<HWND>(quib_.peerWindow.load());
-    if (!peer) return;
-    const auto record = BuildQuibDeviceRecord(
-        static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window_)), ActiveProfile(*image_));
-    SendQuibRecord(peer, connected ? kQuibConnected : kQuibRemoved, record);
+    SendQuibDeviceRecord(connected ? kQuibConnected : kQuibRemoved);
 }
 
-// Sent by the device worker after a read-all (it holds the image then) and by the
-// window thread after Apply.
 void MonitorWindow::SendQuixAimCpi() {
+    SendQuibDeviceRecord(kQuibQuixAimCpi);
+}
+
+void MonitorWindow::SendQuibDeviceRecord(uint16_t kind) {
     HWND peer = reinterpret_cast<HWND>(quib_.peerWindow.load());
     if (!peer) return;
-    const auto record = BuildQuibDeviceRecord(
-        static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window_)), ActiveProfile(*image_));
-    SendQuibRecord(peer, kQuibQuixAimCpi, record);
+    const auto own = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window_));
+    QuibDeviceRecord record;
+    if (core_) {
+        std::lock_guard image(core_->imageLock());
+        record = BuildQuibDeviceRecord(own, ActiveProfile(*image_));
+    } else {
+        record = BuildQuibDeviceRecord(own, nullptr);
+    }
+    SendQuibRecord(peer, kind, record);
 }
 
 // The Quib status mapping is never opened by the monitor itself, so only the message

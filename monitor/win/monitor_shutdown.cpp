@@ -10,15 +10,16 @@
 namespace tesh::monitor {
 
 void MonitorWindow::OnDestroy() {
-    // Host state 0, timers 500 and 502, and the running job cancelled.
+    // Timers 500 and 502, and every job dropped or cancelled: the worker ends by itself.
     if (linkOpened_) core_->connection().BeginShutdown();
     for (int timer : kFeedbackTimers) KillTimer(timer);
     // The macro and the sound stopped, the sound buffer let go.
     if (events_) events_->Shutdown();
     windows_.CloseWindow(kOptionWindowTitle);
     CloseOsd(windows_);
-    if (deviceWorker_) deviceWorker_->Stop(kWorkerJoinMs);
-    if (linkOpened_) core_->connection().CloseLink();
+    const bool workerEnded = !deviceWorker_ || deviceWorker_->Stop(kWorkerJoinMs);
+    // Host state 0, then the link closed.
+    if (linkOpened_) core_->connection().CloseLink(workerEnded);
     binding_.Free();
     if (macroPlayer_) macroPlayer_->Stop(kWorkerJoinMs);
     if (comInitialized_) CoUninitialize();

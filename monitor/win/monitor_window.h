@@ -67,6 +67,7 @@ class MonitorWindow : public LinkHost, public QuibPeers {
     void OnCommand(WPARAM command);
     void BringLastPopupForward();
     void ShowTrayMenu();
+    void SendQuibDeviceRecord(uint16_t kind);
 
     // monitor_startup.cpp
     LRESULT OnCreate();

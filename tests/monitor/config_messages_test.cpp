@@ -174,28 +174,65 @@ TEST_F(ConfigMessagesTest, ABlockMutexThatCannotBeHadLeavesTheImageAsItIs) {
     EXPECT_EQ(image().CurrentProfile, 4);
 }
 
-// A device job holds the image for its whole run, so an Apply sent meanwhile waits for
-// the read-all and then works on the mouse's settings.
-TEST_F(ConfigMessagesTest, AnApplyDuringAReadAllRunsAfterIt) {
-    block().ButtonChanged[kProfile][kSlot] = 1;
-    std::thread apply;
-    bool heldByJob = false;
-    clock_.At(300, [&] {
-        // Asked from another thread: this one runs the job.
+// Another program's 1224 comes in while the system is told the pointer settings or a
+// Quib peer is sent the CPI values: the lock is free then, and the nested Apply runs.
+TEST_F(ConfigMessagesTest, AnApplyLetInWhileTellingTheSystemOrAPeerRuns) {
+    for (int nested = 0; nested < 2; ++nested) {
+        int applies = 0;
+        const auto applyAgain = [&] {
+            if (applies++ > 0) return;
+            const bool free = core().imageLock().try_lock();
+            EXPECT_TRUE(free) << "the image's lock is held across a sent message";
+            if (!free) return;
+            core().imageLock().unlock();
+            Send(kApplyMessage);
+        };
+        pointer_.whileTelling = nested == 0 ? std::function<void()>(applyAgain) : nullptr;
+        quib_.whileSending = nested == 1 ? std::function<void()>(applyAgain) : nullptr;
+        Send(kApplyMessage);
+        EXPECT_EQ(applies, 2) << nested;
+    }
+}
+
+// A read-all waits for a mouse that answers busy: the window thread's messages go on
+// meanwhile, and an unplug stops the job at its next pause step.
+TEST_F(ConfigMessagesTest, WindowThreadAnswersWhileAJobWaitsForABusyMouse) {
+    faults().busyPolls = 1000;
+    block().Profiles[1].PollingRate = 2;
+    bool lockFree = false;
+    clock_.At(5000, [&] {
+        // From another thread, as the worker is the one sleeping here.
         std::thread([&] {
-            heldByJob = !core().imageLock().try_lock();
-            if (!heldByJob) core().imageLock().unlock();
+            lockFree = core().imageLock().try_lock();
+            if (lockFree) core().imageLock().unlock();
+            Send(kRefreshMessage);
+            Unplug();
         }).join();
-        apply = std::thread([&] { Send(kApplyMessage); });
     });
     core().RunJob(kJobReadAll, 0);
-    apply.join();
-    EXPECT_TRUE(heldByJob);
+    EXPECT_TRUE(lockFree);
+    EXPECT_EQ(image().Profiles[1].PollingRate, 2) << "the refresh went through";
+    EXPECT_LE(clock_.NowMs(), 5000u + kPauseStepMs) << "stopped at the next pause step";
+    EXPECT_EQ(block_.publishes, 0);
+}
+
+// An Apply during a read-all goes to the mouse between the read-all's exchanges (here
+// in its first pause) without waiting for it; what the read-all read may be stale, so
+// it saves nothing and asks to read again.
+TEST_F(ConfigMessagesTest, AnApplyDuringAReadAllMakesItReadAgain) {
+    FillMacro(block().Profiles[kProfile].Buttons[kSlot], 3, 4);
+    block().ButtonChanged[kProfile][kSlot] = 1;
+    clock_.At(50, [&] { std::thread([&] { Send(kApplyMessage); }).join(); });
+    core().RunJob(kJobReadAll, 0);
     const auto sets = Writes(2);
-    const auto hostState = std::find(sets.begin(), sets.end(), "SET 0e 03");
-    ASSERT_NE(hostState, sets.end());
-    EXPECT_EQ(std::count(sets.begin(), hostState, "SET 07 3b"), 0) << "Apply inside the read-all";
-    EXPECT_EQ(std::count(hostState, sets.end(), "SET 07 3b"), 1);
+    EXPECT_EQ(std::count(sets.begin(), sets.end(), "SET 07 3b"), 1);
+    EXPECT_EQ(block_.publishes, 0) << "the read-all saved and published nothing";
+    EXPECT_EQ(host_.calls.front(), "PostDeviceJob 2 0");
+    core().RunJob(kJobReadAll, 0);
+    EXPECT_EQ(block_.publishes, 1);
+    EXPECT_EQ(image().Profiles[kProfile].Buttons[kSlot].code,
+              block().Profiles[kProfile].Buttons[kSlot].code);
+    EXPECT_EQ(image().Profiles[kProfile].Buttons[kSlot].eventCount, 3);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "monitor/firmware_check.h"
 #include "monitor/monitor_names.h"
+#include "monitor/report_format.h"
 #include "settings/file_io.h"
 #include "settings/ini_file.h"
 #include "tests/monitor/monitor_fixture.h"
@@ -180,15 +181,31 @@ TEST_F(ConnectionTest, OtherCodesGoToTheDispatcher) {
     EXPECT_EQ(flags().connection, kNotFound);
 }
 
-TEST_F(ConnectionTest, ShutdownWritesHostStateZeroThenCancels) {
+// The job is cancelled and later ones dropped before the mouse hears host state 0,
+// which comes last, once the worker has ended; after a killed worker it is not sent.
+TEST_F(ConnectionTest, ShutdownCancelsEveryJobAndWritesHostStateZeroLast) {
     flags().connection = kConnected;
     flags().busy = 1;
     connection().BeginShutdown();
-    EXPECT_EQ(Briefs(), (std::vector<std::string>{"SET 0e 03 00", "GET 04 01 00"}));
+    EXPECT_TRUE(transfers().empty());
     EXPECT_EQ(host_.calls, (std::vector<std::string>{"KillTimer 500", "KillTimer 502"}));
     EXPECT_EQ(flags().cancel, 1);
-    connection().CloseLink();
+    flags().busy = 0;
+    core().RunJob(kJobReadAll, 0);
+    EXPECT_TRUE(transfers().empty()) << "a queued job runs no more";
+    connection().CloseLink(true);
+    EXPECT_EQ(Briefs(), (std::vector<std::string>{"SET 0e 03 00", "GET 04 01 00"}))
+        << "host state 0 waited for as usual";
     EXPECT_EQ(host_.calls.back(), "CloseFeatureDevice");
+    ClearLog();
+    connection().CloseLink(false);
+    EXPECT_TRUE(transfers().empty());
+    faults().busyPolls = 100;
+    const uint64_t before = clock_.NowMs();
+    connection().CloseLink(true);
+    EXPECT_EQ(Briefs(), (std::vector<std::string>{"SET 0e 03 00", "GET 04 03 00"}))
+        << "one look at a busy mouse";
+    EXPECT_EQ(clock_.NowMs() - before, kShortWaitMs);
 }
 
 }  // namespace

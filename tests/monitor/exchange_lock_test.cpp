@@ -22,7 +22,8 @@ TEST_F(ExchangeLock, SelectedReadsOfTwoThreadsNeverAnswerEachOther) {
     YieldingClock clock;
     std::atomic<int> cancel{0};
     DeviceChannel channel(device_, clock, cancel);
-    DeviceReports reports(channel, image(), files_);
+    std::mutex imageLock;
+    DeviceReports reports(channel, image(), imageLock, files_);
     std::atomic<int> settingsFailed{0}, buttonsFailed{0}, writesFailed{0};
 
     std::thread worker([&] {

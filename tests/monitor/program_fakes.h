@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,6 +58,7 @@ class FakePointerSystem : public PointerSystem {
     void SetDoubleClickTime(int milliseconds) override {
         doubleClickTime = milliseconds;
         Call("DoubleClickTime", milliseconds);
+        if (whileTelling) whileTelling();
     }
     void SetMouse(int threshold1, int threshold2, int speed) override {
         Call("Mouse", threshold1, threshold2, speed);
@@ -68,6 +70,8 @@ class FakePointerSystem : public PointerSystem {
 
     int doubleClickTime = 0;
     std::vector<std::string> calls;
+    // Runs while the system is told, as the messages it lets in would.
+    std::function<void()> whileTelling;
 
   private:
     template <typename... Values>
@@ -83,9 +87,14 @@ class FakeQuib : public QuibPeers {
     void SendDeviceStatus(bool connected) override {
         calls.push_back(connected ? "DeviceStatus connected" : "DeviceStatus removed");
     }
-    void SendQuixAimCpi() override { calls.push_back("SendQuixAimCpi"); }
+    void SendQuixAimCpi() override {
+        calls.push_back("SendQuixAimCpi");
+        if (whileSending) whileSending();
+    }
     void PublishStatus() override { calls.push_back("PublishStatus"); }
     std::vector<std::string> calls;
+    // Runs while the record is sent, as the messages the peer's answer lets in would.
+    std::function<void()> whileSending;
 };
 
 }  // namespace tesh::monitor::test

@@ -2,6 +2,7 @@
 // conditions, and a button event names its slot by the device button number + 1.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "monitor/device_tables.h"
@@ -156,6 +157,28 @@ TEST_F(DispatcherTest, WithoutAnActiveProfileButtonsDoNothing) {
     Dispatch(kSensitivityClass, 3);
     EXPECT_TRUE(shell_.opened.empty());
     EXPECT_EQ(block_.publishes, 0);
+}
+
+// Every call that lets other programs' sent messages in comes after the image's lock
+// is let go: a configuration message that arrives then takes the lock itself.
+TEST_F(DispatcherTest, CallsThatLetMessagesInAreMadeWithoutTheImageLock) {
+    std::vector<bool> lockFree;
+    const auto check = [&] {
+        const bool free = imageLock_.try_lock();
+        if (free) imageLock_.unlock();
+        lockFree.push_back(free);
+    };
+    pointer_.whileTelling = quib_.whileSending = shell_.whileOpening = host_.whileOpening =
+        quibFunctions_.whileCalled = check;
+    SetCode(7, kQuicklaunchCode);
+    std::strcpy(Active().Buttons[7].programPath, "C:\\Games\\run.exe");
+    Dispatch(kRunProgramClass, 6);    // the shell starts a program
+    Dispatch(kQuibFunctionClass, 5);  // a Quib device function
+    Dispatch(kOpenDriverClass, 1);    // the configuration application opens
+    Dispatch(kProfileClass, 2);       // pointer settings and the Quib CPI record
+    dispatcher_.SwitchToProfile(0);   // the same by the profile switch
+    EXPECT_EQ(lockFree.size(), 7u);
+    EXPECT_EQ(std::count(lockFree.begin(), lockFree.end(), false), 0);
 }
 
 }  // namespace

@@ -110,6 +110,7 @@ std::string FakePrograms::ExpandEnvironment(const std::string& text) {
 
 bool FakeShellStarts::Open(const std::string& path, const std::string& parameters) {
     opened.push_back(path + "|" + parameters);
+    if (whileOpening) whileOpening();
     return true;
 }
 
@@ -127,6 +128,7 @@ bool InlineMacroThread::PostPlay() {
 void RecordingQuibFunctions::DeviceFunction(const ButtonRecord& button, uint8_t pressState) {
     calls.push_back(std::to_string(button.code) + " " + std::to_string(button.targetId) + " " +
                     std::to_string(pressState));
+    if (whileCalled) whileCalled();
 }
 
 void RecordingTilt::Scroll(bool left, int steps) {

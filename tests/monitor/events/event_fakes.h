@@ -48,7 +48,10 @@ class TimerHost : public LinkHost {
     void CloseMonitorWindow() override {}
     bool StartFlagSet() override { return false; }
     void ClearStartFlag() override {}
-    void OpenConfigurationApp() override { calls.push_back("OpenConfigurationApp"); }
+    void OpenConfigurationApp() override {
+        calls.push_back("OpenConfigurationApp");
+        if (whileOpening) whileOpening();
+    }
     void SendQuibDeviceStatus(bool) override {}
     void SendQuixAimCpi() override {}
     void DispatchEvent(uint32_t) override {}
@@ -58,7 +61,8 @@ class TimerHost : public LinkHost {
     // Lets `ms` pass, firing each timer when it is due (in due order) through `fire`.
     void RunFor(uint32_t ms, const std::function<void(int)>& fire);
 
-    std::vector<std::string> calls;  // "Job 3 0", "OpenConfigurationApp"
+    std::vector<std::string> calls;      // "Job 3 0", "OpenConfigurationApp"
+    std::function<void()> whileOpening;  // as the messages the start lets in would
 
   private:
     struct Timer {
@@ -136,6 +140,7 @@ class FakeShellStarts : public ShellPort {
   public:
     bool Open(const std::string& path, const std::string& parameters) override;
     std::vector<std::string> opened;
+    std::function<void()> whileOpening;
 };
 
 class FakeForeground : public ForegroundProgram {
@@ -163,6 +168,7 @@ class RecordingQuibFunctions : public QuibFunctions {
   public:
     void DeviceFunction(const ButtonRecord& button, uint8_t pressState) override;
     std::vector<std::string> calls;  // "<code> <targetId> <pressState>"
+    std::function<void()> whileCalled;
 };
 
 class RecordingTilt : public TiltScrolling {
