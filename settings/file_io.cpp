@@ -1,59 +1,53 @@
 #include "settings/file_io.h"
 
 #include <atomic>
-#include <cerrno>
-#include <cstdio>
 
 #include "settings/platform.h"
+#include "settings/temporary_files.h"
 
 namespace tesh {
 
-std::optional<std::string> ReadWholeFile(const std::string& path, bool* missing) {
-    if (missing) *missing = false;
-    errno = 0;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        if (missing) *missing = errno == ENOENT;
-        return std::nullopt;
+namespace {
+
+// A rename refused because another program has the file open is tried again for about
+// a second, in short steps; the file is then written in place.
+constexpr unsigned kRenameRetryStepMs = 50;
+constexpr unsigned kRenameRetryMs = 1000;
+
+platform::RenameResult RenameWithRetries(const std::string& from, const std::string& to) {
+    platform::RenameResult result = platform::RenameOver(from, to);
+    for (unsigned waited = 0; result == platform::RenameResult::kInUse && waited < kRenameRetryMs;
+         waited += kRenameRetryStepMs) {
+        platform::SleepMs(kRenameRetryStepMs);
+        result = platform::RenameOver(from, to);
     }
-    // Read straight into the string (never a large buffer on the stack: the monitor's
-    // device worker runs on a small one).
-    std::string data;
-    constexpr std::size_t kChunk = 65536;
-    std::size_t n;
-    do {
-        std::size_t at = data.size();
-        data.resize(at + kChunk);
-        n = std::fread(data.data() + at, 1, kChunk, f);
-        data.resize(at + n);
-    } while (n == kChunk);
-    bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed) return std::nullopt;
-    return data;
+    return result;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path, bool* missing) {
+    return platform::ReadFileShared(path, missing);
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    // A name of our own per process and write, so that the monitor and the
-    // configuration application never share a temporary file.
+    RemoveStaleTemporaries(path);
     static std::atomic<unsigned> counter{0};
-    std::string temp = path + ".tmp" + std::to_string(platform::ProcessId()) + "_" +
-                       std::to_string(counter.fetch_add(1));
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = std::fflush(f) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    if (ok) ok = platform::RenameOver(temp, path);
-    if (!ok) std::remove(temp.c_str());
-    return ok;
+    const std::string temp = TemporaryFileName(path, platform::ProcessId(), counter.fetch_add(1));
+    if (!platform::WriteFileFlushed(temp, bytes)) {
+        platform::RemoveFile(temp);
+        return false;
+    }
+    const platform::RenameResult renamed = RenameWithRetries(temp, path);
+    if (renamed == platform::RenameResult::kRenamed) return true;
+    platform::RemoveFile(temp);
+    // Still held open by another program: its bytes are replaced in place rather than the
+    // change being lost.
+    return renamed == platform::RenameResult::kInUse && platform::OverwriteFile(path, bytes);
 }
 
 bool FileExists(const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    std::fclose(f);
-    return true;
+    return platform::CanOpenForReading(path);
 }
 
 bool EmptyOrZeroed(std::string_view bytes) {

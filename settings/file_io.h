@@ -10,10 +10,15 @@
 namespace tesh {
 
 // The contents of a file, or nullopt when it cannot be read; `missing` (when given)
-// tells whether that is because the file does not exist.
+// tells whether that is because the file does not exist. The file stays open to other
+// programs' writes, deletes and renames while it is read.
 std::optional<std::string> ReadWholeFile(const std::string& path, bool* missing = nullptr);
-// Writes a temporary file beside `path` and renames it over `path`, so that a crash
-// leaves either the old file or the new one, never a torn one.
+// Writes a temporary file beside `path`, flushed to the disk, and renames it over
+// `path`, so that a crash leaves either the old file or the new one, never a torn one.
+// While another program holds `path` open without delete sharing, the rename is tried
+// again for about a second and then the file is written in place. False when nothing
+// could replace the file (it is then unchanged); no temporary file is left behind.
+// Temporaries that killed processes left beside `path` are removed first.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 bool FileExists(const std::string& path);
 // True for bytes that hold no settings although the file exists: empty, or nothing but

@@ -1,0 +1,74 @@
+// Settings files on Windows while other programs hold them open. A reader that does not
+// share delete (a virus scanner, an indexer, a program reading with fopen) makes a
+// rename over the file fail: the write then waits, writes in place, or fails whole.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "settings/file_io.h"
+#include "settings/ini_file.h"
+#include "settings/profile_file.h"
+#include "settings/settings_store.h"
+#include "tests/settings/test_dir.h"
+
+namespace tesh {
+namespace {
+
+// The file opened for reading as another program opens it.
+class HeldFile {
+  public:
+    HeldFile(const std::string& path, DWORD share)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~HeldFile() { Release(); }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
+    void Release() {
+        if (held()) CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
+
+  private:
+    HANDLE handle_;
+};
+
+bool TemporariesLeft(const test::TestDir& dir) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((dir.path() + "*.tmp*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    return true;
+}
+
+constexpr char kOld[] = "[Setting]\r\nDevice=0\r\n";
+
+TEST(WindowsFilesHeldOpen, AReaderWithoutDeleteSharingGetsTheNewBytesInPlace) {
+    test::TestDir dir;
+    const std::string path = dir.File(kConfigIni);
+    ASSERT_TRUE(WriteFileAtomically(path, kOld));
+    HeldFile reader(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(reader.held());
+    EXPECT_TRUE(IniFile(path).WriteInt(kSettingSection, "Device", 1));
+    EXPECT_EQ(ReadWholeFile(path), "[Setting]\r\nDevice=1\r\n") << "read while it is held";
+    reader.Release();
+    EXPECT_FALSE(TemporariesLeft(dir));
+}
+
+// Locked even against writing: the write fails whole, and the file keeps its bytes.
+TEST(WindowsFilesHeldOpen, AFileLockedAgainstWritingKeepsItsBytes) {
+    test::TestDir dir;
+    const std::string path = dir.File(kConfigIni);
+    ASSERT_TRUE(WriteFileAtomically(path, kOld));
+    HeldFile reader(path, FILE_SHARE_READ);
+    ASSERT_TRUE(reader.held());
+    EXPECT_FALSE(WriteFileAtomically(path, "new"));
+    EXPECT_FALSE(IniFile(path).WriteInt(kSettingSection, "Device", 1));
+    reader.Release();
+    EXPECT_EQ(ReadWholeFile(path), kOld);
+    EXPECT_FALSE(TemporariesLeft(dir));
+}
+
+}  // namespace
+}  // namespace tesh
