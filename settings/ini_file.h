@@ -8,7 +8,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
+#include "settings/file_lock.h"
 #include "settings/ini_document.h"
 
 namespace tesh {
@@ -39,7 +41,7 @@ void IniWriteStruct(IniDocument& doc, std::string_view section, std::string_view
 int ParseIniInt(const std::optional<std::string>& value, int fallback);
 
 class IniFile {
-public:
+  public:
     explicit IniFile(std::string path) : path_(std::move(path)) {}
     const std::string& path() const { return path_; }
 
@@ -57,16 +59,23 @@ public:
     IniDocument Load() const;
     bool Exists() const;
     bool Store(const IniDocument& doc);
-    // Applies `change` to the document on disk and stores it; one read and one write.
+    // Applies `change` to the document on disk and stores it; one read and one write,
+    // under the session's settings lock. A `change` that returns false leaves the file
+    // as it is (true then).
     template <typename Change>
     bool Update(Change&& change) {
+        SettingsFileGuard lock;
         IniDocument doc;
         if (!LoadForUpdate(doc)) return false;
-        change(doc);
+        if constexpr (std::is_same_v<std::invoke_result_t<Change&, IniDocument&>, bool>) {
+            if (!change(doc)) return true;
+        } else {
+            change(doc);
+        }
         return Store(doc);
     }
 
-private:
+  private:
     // The document to change: false when the file exists but cannot be read, so that
     // a write never replaces a file it could not see.
     bool LoadForUpdate(IniDocument& doc) const;

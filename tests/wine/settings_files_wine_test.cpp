@@ -1,12 +1,15 @@
 // Settings files on Windows while other programs hold them open. A reader that does not
 // share delete (a virus scanner, an indexer, a program reading with fopen) makes a
 // rename over the file fail: the write then waits, writes in place, or fails whole.
+// And the session's settings lock between two threads, each with its own handle.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
+#include <thread>
 
 #include "settings/file_io.h"
+#include "settings/file_lock.h"
 #include "settings/ini_file.h"
 #include "settings/profile_file.h"
 #include "settings/settings_store.h"
@@ -68,6 +71,44 @@ TEST(WindowsFilesHeldOpen, AFileLockedAgainstWritingKeepsItsBytes) {
     reader.Release();
     EXPECT_EQ(ReadWholeFile(path), kOld);
     EXPECT_FALSE(TemporariesLeft(dir));
+}
+
+// Each thread writes its own key 1..kWrites and checks before each write that the key
+// still holds its last value; a write based on an older read would have put back an
+// older one.
+TEST(WindowsSettingsLock, TwoThreadsNeverUndoEachOthersKeys) {
+    constexpr int kWrites = 100;
+    test::TestDir dir;
+    const std::string path = dir.File(kConfigIni);
+    int lost[2] = {0, 0};
+    auto writeOwnKey = [&](int thread, const char* key) {
+        IniFile file(path);
+        for (int i = 1; i <= kWrites; ++i) {
+            if (file.ReadInt(kSettingSection, key, 0) != i - 1) ++lost[thread];
+            if (!file.WriteInt(kSettingSection, key, i)) ++lost[thread];
+        }
+    };
+    std::thread first(writeOwnKey, 0, "InfoData");
+    std::thread second(writeOwnKey, 1, "CurrentProfile");
+    first.join();
+    second.join();
+    EXPECT_EQ(lost[0], 0);
+    EXPECT_EQ(lost[1], 0);
+    IniFile file(path);
+    EXPECT_EQ(file.ReadInt(kSettingSection, "InfoData", 0), kWrites);
+    EXPECT_EQ(file.ReadInt(kSettingSection, "CurrentProfile", 0), kWrites);
+}
+
+TEST(WindowsSettingsLock, AHolderThatEndedLeavesItFree) {
+    std::thread holder([] {
+        std::unique_ptr<FileLock> lock = OpenSettingsFileLock();
+        ASSERT_TRUE(lock->Acquire(kSettingsLockWaitMs));
+        // Ends without letting go, as a killed program would.
+    });
+    holder.join();
+    std::unique_ptr<FileLock> lock = OpenSettingsFileLock();
+    EXPECT_TRUE(lock->Acquire(kSettingsLockWaitMs));
+    lock->Release();
 }
 
 }  // namespace
