@@ -68,8 +68,8 @@ class ModelLink : public FeatureDevice {
 class NullFiles : public SettingsFiles {
   public:
     bool SaveAll(const SettingsSet&) override { return true; }
-    void WriteFirmwareVersion(int) override {}
-    void WriteDevice(int) override {}
+    bool WriteFirmwareVersion(int) override { return true; }
+    bool WriteDevice(int) override { return true; }
     int ReadImageVersion() override { return -1; }
 };
 class NullBlock : public SettingsBlock {

@@ -15,11 +15,12 @@ namespace tesh::monitor {
 class SettingsFiles {
   public:
     virtual ~SettingsFiles() = default;
-    // config.ini, the profile files and the registry mirror.
+    // config.ini, the profile files and the registry mirror. Each write is false when a
+    // file could not be written; what failed then goes with the next write.
     virtual bool SaveAll(const SettingsSet& set) = 0;
     // "FWVersion" and "Device" in the Setting section of config.ini.
-    virtual void WriteFirmwareVersion(int version) = 0;
-    virtual void WriteDevice(int connected) = 0;
+    virtual bool WriteFirmwareVersion(int version) = 0;
+    virtual bool WriteDevice(int connected) = 0;
     // "Version" in section "Firmware" of FWUpdate\config.ini; -1 when missing.
     virtual int ReadImageVersion() = 0;
 };

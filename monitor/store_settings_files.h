@@ -15,9 +15,10 @@ class StoreSettingsFiles : public SettingsFiles {
     StoreSettingsFiles(SettingsStore& store, std::string programDirectory)
         : store_(store), dir_(std::move(programDirectory)) {}
 
+    // The store keeps what it could not write and writes it with its next write.
     bool SaveAll(const SettingsSet& set) override { return store_.SaveAll(set); }
-    void WriteFirmwareVersion(int version) override { store_.WriteFirmwareVersion(version); }
-    void WriteDevice(int connected) override { store_.WriteDevice(connected); }
+    bool WriteFirmwareVersion(int version) override { return store_.WriteFirmwareVersion(version); }
+    bool WriteDevice(int connected) override { return store_.WriteDevice(connected); }
     int ReadImageVersion() override;
 
   private:

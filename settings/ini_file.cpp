@@ -54,18 +54,19 @@ bool NeedsQuotes(std::string_view value) {
 
 }  // namespace
 
-void IniWriteString(IniDocument& doc, std::string_view section, std::string_view key,
-                    std::string_view value) {
+std::string IniStringText(std::string_view value) {
     std::size_t cut = value.find_first_of("\r\n");
     if (cut != std::string_view::npos) value = value.substr(0, cut);
-    if (!NeedsQuotes(value)) {
-        doc.Set(section, key, value);
-        return;
-    }
+    if (!NeedsQuotes(value)) return std::string(value);
     std::string quoted;
     quoted.reserve(value.size() + 2);
     quoted.append("\"").append(value).append("\"");
-    doc.Set(section, key, quoted);
+    return quoted;
+}
+
+void IniWriteString(IniDocument& doc, std::string_view section, std::string_view key,
+                    std::string_view value) {
+    doc.Set(section, key, IniStringText(value));
 }
 
 void IniWriteInt(IniDocument& doc, std::string_view section, std::string_view key, int value) {

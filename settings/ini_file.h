@@ -32,6 +32,8 @@ bool IniReadStruct(const IniDocument& doc, std::string_view section, std::string
 // unchanged.
 void IniWriteString(IniDocument& doc, std::string_view section, std::string_view key,
                     std::string_view value);
+// The text that IniWriteString stores for `value`.
+std::string IniStringText(std::string_view value);
 void IniWriteInt(IniDocument& doc, std::string_view section, std::string_view key, int value);
 void IniWriteStruct(IniDocument& doc, std::string_view section, std::string_view key,
                     const void* buffer, std::size_t size);

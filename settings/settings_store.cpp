@@ -7,12 +7,15 @@
 #include "settings/platform.h"
 #include "settings/profile_file.h"
 #include "settings/registry_mirror.h"
+#include "settings/struct_codec.h"
 
 namespace tesh {
 
 namespace {
 
-bool ValidSlot(int slot) { return slot >= 0 && slot < kProfileCount; }
+bool ValidSlot(int slot) {
+    return slot >= 0 && slot < kProfileCount;
+}
 
 }  // namespace
 
@@ -24,21 +27,74 @@ std::string SettingsStore::PathOf(std::string_view relative) const {
     return JoinPath(dir_, relative);
 }
 
+bool SettingsStore::WriteConfigKeys(const std::vector<IniKeyWrite>& keys) {
+    PendingWrites::Found found;
+    bool read = false;
+    const bool ok = IniFile(PathOf(kConfigIni)).Update([&](IniDocument& doc) {
+        read = true;
+        found = pending_.WriteKeys(doc, keys);
+    });
+    if (ok) {
+        pending_.KeysStored();
+    } else {
+        pending_.KeysFailed(keys, read ? &found : nullptr);
+    }
+    return ok;
+}
+
+bool SettingsStore::SaveSlot(int slot, const ProfileRecord& profile) {
+    std::optional<std::size_t> found;
+    const bool ok = IniFile(PathOf(SlotFileName(slot))).Update([&](IniDocument& doc) {
+        found = PendingWrites::Stamp(doc);
+        WriteProfileKeys(doc, profile);
+    });
+    if (ok) {
+        pending_.ProfileStored(slot);
+    } else {
+        pending_.ProfileFailed(slot, profile, found);
+    }
+    return ok;
+}
+
+void SettingsStore::RetryProfiles() {
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+        if (!pending_.ProfilePending(slot)) continue;
+        if (IniFile(PathOf(SlotFileName(slot))).Update([&](IniDocument& doc) {
+                return pending_.WriteProfile(slot, doc);
+            })) {
+            pending_.ProfileStored(slot);
+        }
+    }
+}
+
+bool SettingsStore::WriteConfigKey(std::string_view section, std::string key, std::string text) {
+    std::lock_guard lock(writeLock_);
+    const bool ok = WriteConfigKeys({{std::string(section), std::move(key), std::move(text)}});
+    RetryProfiles();
+    return ok;
+}
+
+bool SettingsStore::WritesPending() const {
+    std::lock_guard lock(writeLock_);
+    return !pending_.empty();
+}
+
 bool SettingsStore::SaveAll(const SettingsSet& set) {
+    std::lock_guard lock(writeLock_);
     if (ValidSlot(set.CurrentProfile)) WriteRegistry(registry_, set.Profiles[set.CurrentProfile]);
-    bool ok = IniFile(PathOf(kConfigIni)).Update([&](IniDocument& doc) {
-        IniWriteInt(doc, kSettingSection, "CurrentProfile", set.CurrentProfile);
-        IniWriteInt(doc, kSettingSection, "WindowsProfile", set.WindowsProfile);
-        IniWriteInt(doc, kSettingSection, "QuickHelpLan", set.QuickHelpLan);
-        IniWriteInt(doc, kSettingSection, "MouseType", set.MouseType);
-        IniWriteInt(doc, kSettingSection, "LiftOnFlag", set.LiftOnFlag);
-        IniWriteInt(doc, kSettingSection, "TrackControlFlag", set.TrackControlFlag);
-        IniWriteStruct(doc, kSettingSection, "InfoData", set.InfoData, sizeof set.InfoData);
+    auto number = [](int value) { return std::to_string(value); };
+    bool ok = WriteConfigKeys({
+        {kSettingSection, "CurrentProfile", number(set.CurrentProfile)},
+        {kSettingSection, "WindowsProfile", number(set.WindowsProfile)},
+        {kSettingSection, "QuickHelpLan", number(set.QuickHelpLan)},
+        {kSettingSection, "MouseType", number(set.MouseType)},
+        {kSettingSection, "LiftOnFlag", number(set.LiftOnFlag)},
+        {kSettingSection, "TrackControlFlag", number(set.TrackControlFlag)},
+        {kSettingSection, "InfoData", EncodeStruct(set.InfoData, sizeof set.InfoData)},
     });
     // Profiles would be lost without their folder: make it rather than fail.
     platform::MakeDirectory(PathOf(kConfigDir));
-    for (int slot = 0; slot < kProfileCount; ++slot)
-        ok = SaveProfile(set.Profiles[slot], PathOf(SlotFileName(slot))) && ok;
+    for (int slot = 0; slot < kProfileCount; ++slot) ok = SaveSlot(slot, set.Profiles[slot]) && ok;
     return ok;
 }
 
@@ -59,28 +115,29 @@ void SettingsStore::LoadAll(SettingsSet& set) {
 }
 
 bool SettingsStore::SaveFileTitle(int slotNumber, std::string_view title) {
-    return IniFile(PathOf(kConfigIni))
-        .WriteString(kFileNameSection, "Profile" + std::to_string(slotNumber), title);
+    return WriteConfigKey(kFileNameSection, "Profile" + std::to_string(slotNumber),
+                          IniStringText(title));
 }
 
 bool SettingsStore::WriteInfoData(const uint8_t (&info)[kInfoDataSize]) {
-    return IniFile(PathOf(kConfigIni)).WriteStruct(kSettingSection, "InfoData", info, sizeof info);
+    return WriteConfigKey(kSettingSection, "InfoData", EncodeStruct(info, sizeof info));
 }
 
 int SettingsStore::ReadFirmwareVersion() const {
-    return IniFile(PathOf(kConfigIni)).ReadInt(kSettingSection, "FWVersion", kDefaultFirmwareVersion);
+    return IniFile(PathOf(kConfigIni))
+        .ReadInt(kSettingSection, "FWVersion", kDefaultFirmwareVersion);
 }
 
 bool SettingsStore::WriteFirmwareVersion(int version) {
-    return IniFile(PathOf(kConfigIni)).WriteInt(kSettingSection, "FWVersion", version);
+    return WriteConfigKey(kSettingSection, "FWVersion", std::to_string(version));
 }
 
 bool SettingsStore::WriteDevice(int connected) {
-    return IniFile(PathOf(kConfigIni)).WriteInt(kSettingSection, "Device", connected);
+    return WriteConfigKey(kSettingSection, "Device", std::to_string(connected));
 }
 
 bool SettingsStore::WriteCurrentProfile(int profile) {
-    return IniFile(PathOf(kConfigIni)).WriteInt(kSettingSection, "CurrentProfile", profile);
+    return WriteConfigKey(kSettingSection, "CurrentProfile", std::to_string(profile));
 }
 
 bool SettingsStore::ReadOsdSettings(OsdSettings& osd) const {

@@ -2,10 +2,13 @@
 // the pointer settings of the current profile mirrored into the registry.
 #pragma once
 
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "settings/osd_settings.h"
+#include "settings/pending_writes.h"
 #include "settings/registry_port.h"
 #include "settings/settings_set.h"
 
@@ -22,7 +25,7 @@ inline constexpr int kDefaultFirmwareVersion = 100;
 std::string SlotFileName(int slot);
 
 class SettingsStore {
-public:
+  public:
     // `programDirectory` ends with a separator; `registry` outlives the store.
     SettingsStore(std::string programDirectory, RegistryPort& registry)
         : dir_(std::move(programDirectory)), registry_(registry) {}
@@ -32,6 +35,10 @@ public:
     // Registry of the current profile, config.ini [Setting], then the five slot files.
     // Each file is read and written once. Creates the "config" directory when it is
     // missing. False when a file could not be written (the others are written anyway).
+    //
+    // Every write below, and this one, that fails is kept and tried again with the
+    // store's next write (see PendingWrites), so a caller that gets false can go on: the
+    // change is not lost unless another program writes a newer one meanwhile.
     bool SaveAll(const SettingsSet& set);
     // config.ini [Setting], the slot files (defaults for a missing one), then the
     // registry into the current profile. A missing or damaged InfoData keeps the
@@ -47,10 +54,21 @@ public:
     // Fills `osd` from [OSDSetting]; when the entry is missing or damaged, the
     // default block. False in that case.
     bool ReadOsdSettings(OsdSettings& osd) const;
+    // True while a failed write waits for the next one.
+    bool WritesPending() const;
 
-private:
+  private:
+    // With writeLock_ held: one read-modify-write of config.ini, pending keys first.
+    bool WriteConfigKeys(const std::vector<IniKeyWrite>& keys);
+    bool SaveSlot(int slot, const ProfileRecord& profile);
+    void RetryProfiles();
+    bool WriteConfigKey(std::string_view section, std::string key, std::string text);
+
     std::string dir_;
     RegistryPort& registry_;
+    // The monitor writes from its window thread and its device worker.
+    mutable std::mutex writeLock_;
+    PendingWrites pending_;
 };
 
 }  // namespace tesh

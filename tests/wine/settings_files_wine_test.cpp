@@ -12,6 +12,7 @@
 #include "settings/file_lock.h"
 #include "settings/ini_file.h"
 #include "settings/profile_file.h"
+#include "settings/registry_port.h"
 #include "settings/settings_store.h"
 #include "tests/settings/test_dir.h"
 
@@ -59,18 +60,32 @@ TEST(WindowsFilesHeldOpen, AReaderWithoutDeleteSharingGetsTheNewBytesInPlace) {
     EXPECT_FALSE(TemporariesLeft(dir));
 }
 
-// Locked even against writing: the write fails whole, and the file keeps its bytes.
-TEST(WindowsFilesHeldOpen, AFileLockedAgainstWritingKeepsItsBytes) {
-    test::TestDir dir;
-    const std::string path = dir.File(kConfigIni);
-    ASSERT_TRUE(WriteFileAtomically(path, kOld));
-    HeldFile reader(path, FILE_SHARE_READ);
-    ASSERT_TRUE(reader.held());
-    EXPECT_FALSE(WriteFileAtomically(path, "new"));
-    EXPECT_FALSE(IniFile(path).WriteInt(kSettingSection, "Device", 1));
-    reader.Release();
-    EXPECT_EQ(ReadWholeFile(path), kOld);
-    EXPECT_FALSE(TemporariesLeft(dir));
+// Locked even against writing: the write fails whole, and the store writes the key with
+// its next write, unless another program has written it meanwhile.
+TEST(WindowsFilesHeldOpen, AFileLockedAgainstWritingKeepsItsBytesAndTheKeyWaits) {
+    for (const bool writtenMeanwhile : {false, true}) {
+        test::TestDir dir;
+        const std::string path = dir.File(kConfigIni);
+        ASSERT_TRUE(WriteFileAtomically(path, kOld));
+        MemoryRegistry registry;
+        SettingsStore store(dir.path(), registry);
+        HeldFile reader(path, FILE_SHARE_READ);
+        ASSERT_TRUE(reader.held());
+        EXPECT_FALSE(WriteFileAtomically(path, "new"));
+        EXPECT_FALSE(store.WriteDevice(1));
+        reader.Release();
+        EXPECT_EQ(ReadWholeFile(path), kOld);
+        EXPECT_FALSE(TemporariesLeft(dir));
+
+        if (writtenMeanwhile) {
+            ASSERT_TRUE(IniFile(path).WriteInt(kSettingSection, "Device", 5));
+        }
+        ASSERT_TRUE(store.WriteFirmwareVersion(105));
+        EXPECT_FALSE(store.WritesPending());
+        IniFile config(path);
+        EXPECT_EQ(config.ReadInt(kSettingSection, "Device", -1), writtenMeanwhile ? 5 : 1);
+        EXPECT_EQ(config.ReadInt(kSettingSection, "FWVersion", -1), 105);
+    }
 }
 
 // Each thread writes its own key 1..kWrites and checks before each write that the key
