@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
 #include "monitor/device_tables.h"
 #include "monitor/monitor_names.h"
@@ -32,20 +33,25 @@ bool DeviceSequences::ReadAll() {
     // An Apply that wrote to the mouse meanwhile may have changed what was already read:
     // nothing is cleared, saved or published, and the mouse is read once more.
     const bool stale = reports_.imageWrites() != writesBefore;
-    const bool stored = reports_.WithImage([&](SettingsSet& image) {
+    auto read = std::make_unique<SettingsSet>();
+    const bool complete = reports_.WithImage([&](SettingsSet& image) {
         if (stale) return false;
         ClearChangeFlags(image);
         if (!sensorRead) return false;
-        files_.SaveAll(image);
-        block_.Publish(image);
+        *read = image;
         return true;
     });
     if (stale) {
         host_.PostDeviceJob(kJobReadAll, 0);
         return false;
     }
-    if (stored) windows_.PostToWindow(kOptionWindowTitle, kReloadSettingsMessage, 0, 0);
-    return stored;
+    if (!complete) return false;
+    // Saved outside the image lock: another program holding a file open can keep the
+    // save waiting for a second or more.
+    const bool saved = files_.SaveAll(*read);
+    reports_.WithImage([&](const SettingsSet& image) { block_.Publish(image); });
+    windows_.PostToWindow(kOptionWindowTitle, kReloadSettingsMessage, 0, 0);
+    return saved;
 }
 
 // Every macro button of the profile, as the button read just found them.

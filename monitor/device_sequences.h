@@ -38,9 +38,10 @@ class DeviceSequences {
     // Firmware version, active profile, the five profiles' settings, buttons and macros,
     // then the sensor settings; the change flags are cleared. Only when all that went
     // through (a failed settings or button read is passed over) are the settings saved,
-    // published and the configuration application told to reload: true then. When an
-    // Apply wrote to the mouse while it ran, nothing is cleared or saved and another
-    // read-all is queued.
+    // published and the configuration application told to reload: true then, and when
+    // the files were saved too. (A save that failed is kept by the settings store and
+    // goes with the monitor's next write of a settings file.) When an Apply wrote to the
+    // mouse while it ran, nothing is cleared or saved and another read-all is queued.
     bool ReadAll();
     // The active profile, the profile settings, buttons and macros whose change flags
     // are 1, in that order. Only while connected; false when it stopped early.

@@ -1,6 +1,7 @@
 // The read-all sequence against the virtual mouse: what it reads and in which order,
 // its pauses, what it stores, saves and publishes, and how faults and an unplug stop it.
 #include <cstring>
+#include <filesystem>
 
 #include "monitor/monitor_names.h"
 #include "settings/file_io.h"
@@ -119,6 +120,24 @@ TEST_F(ReadAll, SavesPublishesAndTellsTheConfigurationApplication) {
     EXPECT_EQ(block_.publishes, 1);
     EXPECT_EQ(std::memcmp(block_.last.get(), &image(), sizeof(SettingsSet)), 0);
     EXPECT_EQ(windows_.posts, (std::vector<Post>{{kOptionWindowTitle, 1254}}));
+}
+
+// A settings file that cannot be written: the mouse's settings are published and the
+// configuration application is told all the same, the result says the files are behind,
+// and the monitor's next write of a settings file saves what was left.
+TEST_F(ReadAll, AFailedSaveIsReportedAndGoesWithTheNextWrite) {
+    std::filesystem::create_directories(dir_.File(SlotFileName(2)));
+    EXPECT_FALSE(sequences().ReadAll());
+    EXPECT_EQ(block_.publishes, 1);
+    EXPECT_EQ(windows_.posts, (std::vector<Post>{{kOptionWindowTitle, 1254}}));
+    EXPECT_TRUE(store_.WritesPending());
+    std::filesystem::remove(dir_.File(SlotFileName(2)));
+    EXPECT_TRUE(files_.WriteDevice(1));
+    EXPECT_FALSE(store_.WritesPending());
+    auto loaded = std::make_unique<SettingsSet>();
+    std::memset(loaded.get(), 0, sizeof *loaded);
+    store_.LoadAll(*loaded);
+    EXPECT_EQ(std::memcmp(&loaded->Profiles[2], &image().Profiles[2], sizeof(ProfileRecord)), 0);
 }
 
 TEST_F(ReadAll, UnplugStopsItAndNothingIsSavedOrPublished) {
