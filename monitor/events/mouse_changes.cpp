@@ -1,7 +1,8 @@
 // Changes made on the mouse (profile, CPI level, sensitivity, polling rate), the
 // volume and usage events, and the automatic profile switching: the settings image
 // follows, the block is published, the configuration application is told and the
-// change is spoken.
+// change is spoken. The files are written once the image's lock is let go: a file that
+// another program holds open can keep a write waiting for a second.
 #include "monitor/device_tables.h"
 #include "monitor/events/event_dispatcher.h"
 #include "monitor/events/event_names.h"
@@ -33,7 +34,7 @@ void EventDispatcher::ProfileChanged(int value) {
     const ProfileRecord* before = ActiveProfile(ports_.image);
     const bool speak = before && before->SoundProfile == 1;
     ports_.image.CurrentProfile = value - 1;
-    ports_.store.WriteCurrentProfile(value - 1);
+    Later([this, value] { ports_.store.WriteCurrentProfile(value - 1); });
     if (speak && feedback_.Allowed()) feedback_.Start(kProfileSoundTimer);
     ports_.block.Publish(ports_.image);
     ApplyProfileToWindows();
@@ -113,7 +114,8 @@ void EventDispatcher::UsageEvent(uint32_t eventClass, uint16_t value) {
     }
     if (!result.counted) return;
     ports_.block.Publish(ports_.image);
-    ports_.store.WriteInfoData(info);
+    // The counts as they are now, copied into the call.
+    Later([this, info] { ports_.store.WriteInfoData(info); });
     PostToOption(kUsageChangedMessage);
 }
 
