@@ -201,16 +201,21 @@ TEST_F(SkinDialogsTest, ConfirmTextIsWrappedInsideItsRectangle) {
         return LineCount(rows) >= 2;
     }));
     EXPECT_TRUE(testing::SaveScreen(window, "message_confirm_long"));
-    // Nothing bright between the title bar and the buttons outside the rectangle.
-    const ScreenPixels shot(window);
+    // Nothing bright between the title bar and the buttons outside the rectangle, once
+    // the dialog's painting has settled.
     const int titleBar = 32, buttonsTop = Layout(kMessageConfirmOkLayout).top;
     int strays = 0;
-    for (int y = titleBar; y < buttonsTop; ++y)
-        for (int x = 0; x < 240; ++x) {
-            const bool inside =
-                x >= text.left && x < text.right && y >= text.top && y < text.bottom;
-            if (!inside && ScreenPixels::Bright(shot.At(x, y))) ++strays;
-        }
+    GalleryDriver::WaitFor([&] {
+        const ScreenPixels shot(window);
+        strays = 0;
+        for (int y = titleBar; y < buttonsTop; ++y)
+            for (int x = 0; x < 240; ++x) {
+                const bool inside =
+                    x >= text.left && x < text.right && y >= text.top && y < text.bottom;
+                if (!inside && ScreenPixels::Bright(shot.At(x, y))) ++strays;
+            }
+        return strays == 0;
+    });
     EXPECT_EQ(strays, 0);
     driver_->PressKey(VK_ESCAPE);
     EXPECT_TRUE(DialogGone());
