@@ -80,15 +80,16 @@ bool IsShift(uint8_t code) {
 }
 
 ProfileSettings& Active(DeviceState& state) {
-    return state.flash.profiles[state.flash.activeProfile];
+    return state.flash.profiles[ActiveProfileIndex(state.flash)];
 }
 
 void StepProfile(DeviceState& state, uint8_t code, EventSink& events) {
-    int profile = state.flash.activeProfile;
+    const int current = ActiveProfileIndex(state.flash);
+    int profile = current;
     if (code == kProfileCycle) profile = (profile + 1) % kDeviceProfiles;
     if (code == kProfileUp && profile + 1 < kDeviceProfiles) ++profile;
     if (code == kProfileDown && profile > 0) --profile;
-    if (profile == state.flash.activeProfile) return;
+    if (profile == current) return;
     state.flash.activeProfile = static_cast<uint8_t>(profile);
     events.DeviceEvent(kEventProfile, static_cast<uint16_t>(profile + 1));
 }
@@ -191,7 +192,10 @@ void Press(DeviceState& state, int button, uint8_t code, EventSink& events) {
 
 void Release(DeviceState& state, int button, uint8_t code, EventSink& events) {
     if (code >= kQuixAimFirst && code <= kQuixAimLast) {
-        return SetLevel(Active(state), state.input.quixAimSaved[button], events);
+        // A level to return to that is no level (damaged memory) leaves the level.
+        const uint8_t saved = state.input.quixAimSaved[button];
+        if (saved < kCpiLevelCount) SetLevel(Active(state), saved, events);
+        return;
     }
     if (IsHostHandled(code)) return ButtonEvent(kEventHostButton, button, true, events);
     if (IsMedia(code)) return events.DeviceEvent(kEventMedia, EventValue(code, kValueRelease));
@@ -207,7 +211,7 @@ bool PressButton(DeviceState& state, int button, EventSink& events) {
     if (input.pressedAs[button] >= 0) return false;
     int acting = button;
     if (input.shiftHeld && button < kLayerButtons) acting = button + kLayerButtons;
-    const uint8_t code = state.flash.buttons[state.flash.activeProfile][acting].code;
+    const uint8_t code = state.flash.buttons[ActiveProfileIndex(state.flash)][acting].code;
     input.pressedAs[button] = static_cast<int8_t>(acting);
     input.pressedCode[button] = code;
     Press(state, acting, code, events);
@@ -218,8 +222,9 @@ bool ReleaseButton(DeviceState& state, int button, EventSink& events) {
     if (button < 0 || button >= kDeviceButtons) return false;
     InputState& input = state.input;
     const int acting = input.pressedAs[button];
-    if (acting < 0) return false;
     input.pressedAs[button] = -1;
+    // Up, or a button that does not exist (damaged memory): nothing to release.
+    if (acting < 0 || acting >= kDeviceButtons) return false;
     Release(state, acting, input.pressedCode[button], events);
     return true;
 }

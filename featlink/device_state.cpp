@@ -29,6 +29,11 @@ int SlotOfDeviceButton(int button) {
     return button >= 0 && button < kDeviceButtons ? kButtonSlot[button] : -1;
 }
 
+int ActiveProfileIndex(const DeviceFlash& flash) {
+    const uint8_t profile = flash.activeProfile;
+    return profile < kDeviceProfiles ? profile : 0;
+}
+
 uint8_t CpiCodeOfLevel(int level) {
     return level >= 1 && level <= 7 ? kCpiCodes[level - 1] : 0;
 }

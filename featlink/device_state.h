@@ -210,6 +210,10 @@ void InitFlash(DeviceFlash& flash);
 void RestoreFlashDefaults(DeviceFlash& flash);
 // The mouse's own form of a host profile record, as the host writes it.
 ProfileSettings ProfileSettingsFromRecord(const ProfileRecord& record);
+// The active profile as an index. The flash comes from a file and lives in memory that
+// every process of the user may write: a value out of range acts as profile 0 (the
+// active profile report still answers the value kept, for the host to refuse).
+int ActiveProfileIndex(const DeviceFlash& flash);
 // CPI code of a level value 1..7; anything else is 0x00.
 uint8_t CpiCodeOfLevel(int level);
 // The slot of each device button, and -1 for a host-only slot.

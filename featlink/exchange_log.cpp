@@ -48,11 +48,13 @@ std::string FormatLogEntry(const LogEntry& entry) {
         return std::string("EVT ") + text;
     }
     std::string line = entry.direction == kLogSet ? "SET" : "GET";
-    for (uint32_t i = 0; i < entry.copied; ++i) {
+    // The count comes from shared memory: never more than the entry holds.
+    const uint32_t copied = entry.copied < kLogBytes ? entry.copied : kLogBytes;
+    for (uint32_t i = 0; i < copied; ++i) {
         std::snprintf(text, sizeof text, " %02x", entry.bytes[i]);
         line += text;
     }
-    if (entry.copied < entry.length) {
+    if (copied < entry.length) {
         line += " ... (" + std::to_string(entry.length) + " bytes)";
     }
     if (!entry.ok) line += " failed";

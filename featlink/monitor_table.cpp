@@ -2,9 +2,20 @@
 
 namespace tesh::vmouse {
 
+bool IsDeviceMessage(uint32_t message) {
+    return message >= kFirstDeviceMessage && message <= kLastDeviceMessage;
+}
+
+bool MonitorEntryUsable(const MonitorEntry& entry) {
+    return entry.window != 0 && IsDeviceMessage(entry.eventMessage) &&
+           IsDeviceMessage(entry.plugMessage);
+}
+
 bool SetMonitor(MonitorTable& table, uint32_t processId, uint64_t window, uint32_t eventMessage,
                 uint32_t plugMessage) {
-    if (window == 0) return false;
+    if (window == 0 || !IsDeviceMessage(eventMessage) || !IsDeviceMessage(plugMessage)) {
+        return false;
+    }
     RemoveMonitorOfProcess(table, processId);
     // A window registered by another process is taken over: it gets its messages once.
     RemoveMonitorWindow(table, window);

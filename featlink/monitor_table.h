@@ -22,8 +22,18 @@ struct MonitorTable {
     MonitorEntry entries[kMaxMonitors];
 };
 
+// The messages a window may ask for: private window messages, from WM_USER (0x0400) to
+// the end of the application range (0xBFFF). The table lives in memory that every
+// process of the user may write; an entry asking for another message, such as a
+// system one that would make the window close, is never posted.
+constexpr uint32_t kFirstDeviceMessage = 0x0400;
+constexpr uint32_t kLastDeviceMessage = 0xBFFF;
+bool IsDeviceMessage(uint32_t message);
+// True when the entry names a window and asks for two device messages.
+bool MonitorEntryUsable(const MonitorEntry& entry);
+
 // Registers the window of a process, replacing that process's earlier one. False when
-// the window is 0 or the table is full.
+// the window is 0, a message is not a device message or the table is full.
 bool SetMonitor(MonitorTable& table, uint32_t processId, uint64_t window, uint32_t eventMessage,
                 uint32_t plugMessage);
 // Forgets the window of a process (Close_DevMonitor, or the process has ended).

@@ -14,12 +14,22 @@ constexpr uint8_t kMacroLengthHigh = kMacroLength >> 8;
 constexpr uint32_t kMacroEntryOffset = 5;
 constexpr uint32_t kEntriesOffset = 3;  // first data byte of reports 6 and 7
 
-bool Selected(const DeviceState& state, uint8_t selector) {
-    return state.selection.valid && state.selection.selector == selector;
+// The selection as the status write left it; one that names no profile or no button
+// (damaged memory) selects nothing.
+bool SelectedProfile(const Selection& selection, uint8_t& profile) {
+    profile = selection.profile;
+    return selection.valid && profile < kDeviceProfiles;
 }
 
-bool SelectedMacro(const DeviceState& state) {
-    return state.selection.valid && state.selection.selector < kDeviceButtons;
+bool Selected(const DeviceState& state, uint8_t selector, uint8_t& profile) {
+    const Selection selection = state.selection;
+    return SelectedProfile(selection, profile) && selection.selector == selector;
+}
+
+bool SelectedMacro(const DeviceState& state, uint8_t& profile, uint8_t& button) {
+    const Selection selection = state.selection;
+    button = selection.selector;
+    return SelectedProfile(selection, profile) && button < kDeviceButtons;
 }
 
 }  // namespace
@@ -33,6 +43,7 @@ CommandResult WriteActiveProfile(DeviceState& state, const uint8_t* report) {
 
 bool ReadActiveProfile(DeviceState& state, uint8_t* report) {
     report[1] = kActiveProfileLength;
+    // As the mouse keeps it, out of range or not: the host must refuse a bad one.
     report[2] = state.flash.activeProfile;
     return true;
 }
@@ -44,8 +55,8 @@ CommandResult WriteProfileSettings(DeviceState& state, const uint8_t* report) {
 }
 
 bool ReadProfileSettings(DeviceState& state, uint8_t* report) {
-    if (!Selected(state, kSelectProfileSettings)) return false;
-    const uint8_t profile = state.selection.profile;
+    uint8_t profile = 0;
+    if (!Selected(state, kSelectProfileSettings, profile)) return false;
     report[1] = kProfileSettingsLength;
     report[2] = profile;
     std::memcpy(report + kEntriesOffset, &state.flash.profiles[profile], sizeof(ProfileSettings));
@@ -63,8 +74,8 @@ CommandResult WriteButtons(DeviceState& state, const uint8_t* report) {
 }
 
 bool ReadButtons(DeviceState& state, uint8_t* report) {
-    if (!Selected(state, kSelectButtons)) return false;
-    const uint8_t profile = state.selection.profile;
+    uint8_t profile = 0;
+    if (!Selected(state, kSelectButtons, profile)) return false;
     report[1] = kButtonsLength;
     report[2] = profile;
     for (int k = 0; k < kDeviceButtons; ++k) {
@@ -92,9 +103,8 @@ CommandResult WriteMacro(DeviceState& state, const uint8_t* report) {
 }
 
 bool ReadMacro(DeviceState& state, uint8_t* report) {
-    if (!SelectedMacro(state)) return false;
-    const uint8_t profile = state.selection.profile;
-    const uint8_t button = state.selection.selector;
+    uint8_t profile = 0, button = 0;
+    if (!SelectedMacro(state, profile, button)) return false;
     report[1] = kMacroLengthLow;
     report[2] = kMacroLengthHigh;
     report[3] = profile;

@@ -4,15 +4,11 @@
 
 namespace tesh::vmouse {
 
-void InitSharedMouse(SharedMouse& mouse, const std::string& flashPath) {
+void InitSharedMouse(SharedMouse& mouse) {
     std::memset(&mouse, 0, sizeof mouse);
     mouse.magic = kSharedMouseMagic;
     mouse.size = sizeof mouse;
     InitDeviceState(mouse.device);
-    // A path that does not fit is not cut short into another file's name: no file then.
-    if (flashPath.size() < sizeof mouse.flashPath) {
-        std::memcpy(mouse.flashPath, flashPath.data(), flashPath.size());
-    }
     MarkFlashSaved(mouse);
 }
 

@@ -1,10 +1,11 @@
 // The one virtual mouse of a machine as every process that uses it maps it: the device
 // state, the windows to notify and what the flash file last received. It is plain
-// fixed-size data, set up by the first process that finds it empty.
+// fixed-size data, set up by the first process that finds it empty. Every process of
+// the user may write it, so it holds no file name: each process finds the flash file
+// by itself.
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "featlink/device_state.h"
 #include "featlink/monitor_table.h"
@@ -12,22 +13,19 @@
 namespace tesh::vmouse {
 
 constexpr uint32_t kSharedMouseMagic = 0x4D534D56;  // "VMSM"
-constexpr int kFlashPathBytes = 520;
 
 struct SharedMouse {
     uint32_t magic;
     uint32_t size;
     DeviceState device;
     MonitorTable monitors;
-    // The flash file chosen by the process that set the mouse up, so that every process
-    // saves to the same file, and the flash as that file holds it.
-    char flashPath[kFlashPathBytes];
+    // The flash as the file last received it.
     DeviceFlash savedFlash;
 };
 
-// A plugged-in mouse with the given flash file ("" for none) and no windows. The flash
-// is the factory one; the caller loads the file's over it and then marks it saved.
-void InitSharedMouse(SharedMouse& mouse, const std::string& flashPath);
+// A plugged-in mouse with no windows. The flash is the factory one; the caller loads
+// the file's over it and then marks it saved.
+void InitSharedMouse(SharedMouse& mouse);
 // True when the structure was set up by InitSharedMouse with this layout.
 bool IsSharedMouse(const SharedMouse& mouse);
 

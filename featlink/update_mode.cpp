@@ -84,7 +84,7 @@ CommandResult Erase(UpdateSession& u, const uint8_t* report) {
 CommandResult BlockHeader(UpdateSession& u, const uint8_t* report) {
     const uint16_t block = Le16(report + 4);
     if (u.phase != kUpdateReady || !ZeroBlockField(report) || !HasCommandSignature(report) ||
-        block != u.nextBlock || block >= u.blockCount) {
+        block != u.nextBlock || block >= u.blockCount || block >= kUpdateMaxBlocks) {
         return kRefused;
     }
     u.blockChecksum = Le16(report + 6);

@@ -64,8 +64,10 @@ ParsedVmouseCommand ParseVmouseCommand(const std::vector<std::string>& args);
 std::optional<uint32_t> ParseVmouseNumber(const std::string& text, uint32_t max);
 
 // Carries out a command; what it prints goes to `out` and a refusal is explained in
-// `error`. `events` may be null. Returns the exit code.
+// `error`. `events` may be null; `flashFile` is the file this process saves the flash
+// to, as `state` shows it. Returns the exit code.
 int RunVmouseCommand(const VmouseCommand& command, SharedMouse& mouse, const Clock& clock,
-                     EventSink* events, std::string& out, std::string& error);
+                     EventSink* events, const std::string& flashFile, std::string& out,
+                     std::string& error);
 
 }  // namespace tesh::vmouse

@@ -50,7 +50,7 @@ bool ChooseProfile(Device& device, uint32_t profile) {
 
 bool ChooseLevel(Device& device, uint32_t level) {
     DeviceFlash& flash = device.state().flash;
-    ProfileSettings& profile = flash.profiles[flash.activeProfile];
+    ProfileSettings& profile = flash.profiles[ActiveProfileIndex(flash)];
     if (!device.plugged()) return false;
     if (profile.cpiLevel == level) return true;
     profile.cpiLevel = static_cast<uint8_t>(level);
@@ -99,7 +99,8 @@ bool Act(const VmouseCommand& command, Device& device) {
 }  // namespace
 
 int RunVmouseCommand(const VmouseCommand& command, SharedMouse& mouse, const Clock& clock,
-                     EventSink* events, std::string& out, std::string& error) {
+                     EventSink* events, const std::string& flashFile, std::string& out,
+                     std::string& error) {
     Device device(mouse.device, clock, events);
     switch (command.verb) {
         case VmouseVerb::kFault:
@@ -112,7 +113,7 @@ int RunVmouseCommand(const VmouseCommand& command, SharedMouse& mouse, const Clo
             mouse.device.flash.dfuVersion = static_cast<uint8_t>(command.first);
             return kVmouseOk;
         case VmouseVerb::kState:
-            out = DescribeMouse(mouse, command.json);
+            out = DescribeMouse(mouse, command.json, flashFile);
             return kVmouseOk;
         case VmouseVerb::kLog:
             out = LogText(mouse.device.log);

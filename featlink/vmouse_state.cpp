@@ -60,14 +60,14 @@ Json MonitorsJson(const MonitorTable& table) {
     return monitors;
 }
 
-Json StateJson(const SharedMouse& mouse) {
+Json StateJson(const SharedMouse& mouse, const std::string& flashFile) {
     const DeviceState& state = mouse.device;
     const DeviceFlash& flash = state.flash;
     return Json{{"plugged", state.plugged != 0},
                 {"firmware", flash.firmwareVersion},
                 {"dfu", flash.dfuVersion},
                 {"profile", flash.activeProfile},
-                {"dpiLevel", flash.profiles[flash.activeProfile].cpiLevel},
+                {"dpiLevel", flash.profiles[ActiveProfileIndex(flash)].cpiLevel},
                 {"update", UpdatePhaseName(state.update.phase)},
                 {"shiftHeld", state.input.shiftHeld != 0},
                 {"buttonsDown", ButtonsDown(state.input)},
@@ -75,7 +75,7 @@ Json StateJson(const SharedMouse& mouse) {
                 {"logEntries", LogSize(state.log)},
                 {"logTotal", state.log.total},
                 {"monitors", MonitorsJson(mouse.monitors)},
-                {"flashFile", std::string(mouse.flashPath)}};
+                {"flashFile", flashFile}};
 }
 
 // One "name: value" line per member; arrays and objects as words on one line.
@@ -99,9 +99,10 @@ std::string Text(const Json& value) {
 
 }  // namespace
 
-std::string DescribeMouse(const SharedMouse& mouse, bool json) {
-    const Json state = StateJson(mouse);
-    if (json) return state.dump(2) + "\n";
+std::string DescribeMouse(const SharedMouse& mouse, bool json, const std::string& flashFile) {
+    const Json state = StateJson(mouse, flashFile);
+    // A path in the system's code page need not be UTF-8: shown, not refused.
+    if (json) return state.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
     std::string text;
     for (const auto& [name, value] : state.items()) text += name + ": " + Text(value) + "\n";
     return text;

@@ -13,32 +13,37 @@ std::string ObjectName(const char* base) {
     return std::string(base) + "_" + std::string(instance, n);
 }
 
+}  // namespace
+
 // A new mouse: plugged in, with the flash the file kept.
-void SetUp(SharedMouse& mouse) {
-    InitSharedMouse(mouse, FlashFilePath());
-    if (mouse.flashPath[0] != '\0' && LoadFlash(mouse.flashPath, mouse.device.flash)) {
-        MarkFlashSaved(mouse);
-    }
+void SharedMouseMapping::SetUp(SharedMouse& mouse) const {
+    InitSharedMouse(mouse);
+    if (!flashPath_.empty() && LoadFlash(flashPath_, mouse.device.flash)) MarkFlashSaved(mouse);
 }
 
-}  // namespace
+bool SharedMouseMapping::CreateObjects() {
+    mutex_ = CreateMutexA(nullptr, FALSE, ObjectName(kMutexName).c_str());
+    // New memory is all zero: the first process to take the mutex sets it up.
+    mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                  sizeof(SharedMouse), ObjectName(kMappingName).c_str());
+    if (mutex_ == nullptr || mapping_ == nullptr) return false;
+    view_ = static_cast<SharedMouse*>(
+        MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SharedMouse)));
+    return view_ != nullptr;
+}
 
 bool SharedMouseMapping::Open() {
     AcquireSRWLockExclusive(&openLock_);
-    if (view_ == nullptr) {
-        mutex_ = CreateMutexA(nullptr, FALSE, ObjectName(kMutexName).c_str());
-        // New memory is all zero: the first process to take the mutex sets it up.
-        mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                      sizeof(SharedMouse), ObjectName(kMappingName).c_str());
-        if (mutex_ != nullptr && mapping_ != nullptr) {
-            view_ = static_cast<SharedMouse*>(
-                MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SharedMouse)));
-        }
-        if (view_ == nullptr) {
-            if (mapping_) CloseHandle(mapping_);
-            if (mutex_) CloseHandle(mutex_);
-            mapping_ = mutex_ = nullptr;
-        }
+    if (view_ == nullptr && !CreateObjects()) {
+        if (mapping_) CloseHandle(mapping_);
+        if (mutex_) CloseHandle(mutex_);
+        mapping_ = mutex_ = nullptr;
+        view_ = nullptr;
+    }
+    // Found once: other threads read it while they hold the mouse.
+    if (view_ != nullptr && !flashPathKnown_) {
+        flashPath_ = FlashFilePath();
+        flashPathKnown_ = true;
     }
     const bool open = view_ != nullptr;
     ReleaseSRWLockExclusive(&openLock_);
@@ -56,8 +61,8 @@ SharedMouse* SharedMouseMapping::Lock() {
 
 void SharedMouseMapping::Unlock() {
     SharedMouse& mouse = *view_;
-    if (mouse.flashPath[0] != '\0' && FlashNeedsSaving(mouse) &&
-        SaveFlash(mouse.flashPath, mouse.device.flash)) {
+    if (!flashPath_.empty() && FlashNeedsSaving(mouse) &&
+        SaveFlash(flashPath_, mouse.device.flash)) {
         MarkFlashSaved(mouse);
     }
     ReleaseMutex(mutex_);

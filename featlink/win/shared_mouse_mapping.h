@@ -2,7 +2,8 @@
 // a named mutex, so that the monitor's featlink.dll, the upgrader's own copy of it and
 // vmouse all act on the same mouse. The first process to take the mutex over empty
 // memory sets the mouse up and loads its flash file; every lock that changed the flash
-// saves the file before the mutex is released.
+// saves the file before the mutex is released. Each process finds the flash file by
+// itself (flash_file.h); nothing in the shared memory names a file.
 //
 // The environment variable TESH_VMOUSE_INSTANCE, when set, gives the objects names of
 // their own: tests get a mouse that nothing else on the machine uses.
@@ -36,11 +37,17 @@ class SharedMouseMapping {
     void Unlock();
     // Lets go of the shared objects (the mouse goes away with the last process).
     void Close();
+    // The flash file of this process, "" for none; known once the mouse was taken.
+    const std::string& flashPath() const { return flashPath_; }
 
   private:
     bool Open();
+    bool CreateObjects();
+    void SetUp(SharedMouse& mouse) const;
 
     SRWLOCK openLock_ = SRWLOCK_INIT;
+    std::string flashPath_;
+    bool flashPathKnown_ = false;
     HANDLE mutex_ = nullptr;
     HANDLE mapping_ = nullptr;
     SharedMouse* view_ = nullptr;

@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
         }
         TickClock clock;
         WindowEvents events(lock.mouse()->monitors);
-        code = RunVmouseCommand(*parsed.command, *lock.mouse(), clock, &events, out, error);
+        code = RunVmouseCommand(*parsed.command, *lock.mouse(), clock, &events, mapping.flashPath(),
+                                out, error);
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
     if (!error.empty()) std::fprintf(stderr, "vmouse: %s\n", error.c_str());

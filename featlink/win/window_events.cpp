@@ -19,9 +19,16 @@ HWND WindowOfNumber(uint64_t number) {
     return reinterpret_cast<HWND>(static_cast<uintptr_t>(number));
 }
 
+// A window that is not the registered process's (its own has closed and the handle was
+// reused, or the table was written by someone else) is forgotten like a closed one.
 void ForgetClosedWindows(MonitorTable& monitors) {
     for (MonitorEntry& entry : monitors.entries) {
-        if (entry.window != 0 && !IsWindow(WindowOfNumber(entry.window))) entry = MonitorEntry{};
+        if (entry.window == 0) continue;
+        DWORD process = 0;
+        if (!GetWindowThreadProcessId(WindowOfNumber(entry.window), &process) ||
+            process != entry.processId) {
+            entry = MonitorEntry{};
+        }
     }
 }
 
@@ -36,7 +43,7 @@ void WindowEvents::Plug(bool arrived) {
 void WindowEvents::Post(Kind kind, WPARAM wParam, LPARAM lParam) {
     ForgetClosedWindows(monitors_);
     for (const MonitorEntry& entry : monitors_.entries) {
-        if (entry.window == 0) continue;
+        if (!MonitorEntryUsable(entry)) continue;
         const UINT message = kind == Kind::kEvent ? entry.eventMessage : entry.plugMessage;
         PostMessageA(WindowOfNumber(entry.window), message, wParam, lParam);
     }

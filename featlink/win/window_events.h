@@ -29,7 +29,8 @@ class TickClock : public Clock {
     uint64_t NowMs() const override { return GetTickCount64(); }
 };
 
-// Drops the windows that no longer exist.
+// Drops the windows that no longer exist or belong to another process than the one
+// that registered them.
 void ForgetClosedWindows(MonitorTable& monitors);
 
 // A window handle as the table keeps it, and back.

@@ -124,13 +124,13 @@ TEST(VmouseParse, RefusesBadInputWithAReason) {
 
 class VmouseRun : public ::testing::Test {
   protected:
-    VmouseRun() : mouse_(std::make_unique<SharedMouse>()) { InitSharedMouse(*mouse_, "flash.bin"); }
+    VmouseRun() : mouse_(std::make_unique<SharedMouse>()) { InitSharedMouse(*mouse_); }
 
     // Runs one command line; its output is in out_, its refusal in error_.
     int Run(const std::string& line) {
         out_.clear();
         error_.clear();
-        return RunVmouseCommand(Parse(line), *mouse_, clock_, &sink_, out_, error_);
+        return RunVmouseCommand(Parse(line), *mouse_, clock_, &sink_, "flash.bin", out_, error_);
     }
     DeviceState& device() { return mouse_->device; }
 

@@ -1,13 +1,16 @@
 // featlink.dll as the monitor and the upgrader use it: its export table, one mouse for
 // every copy in every process, transfers only while open, calls from two processes at
-// once, a caller with a tiny stack, and a flash that outlives every process.
+// once, a caller with a tiny stack, and a flash that outlives every process and that
+// each process saves to its own file.
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 #include <set>
 
 #include "featlink/checksum.h"
 #include "featlink/device_state.h"
+#include "featlink/win/flash_file.h"
 #include "featlink/wire.h"
 #include "settings/file_io.h"
 #include "tests/wine/stack_use.h"
@@ -162,6 +165,22 @@ TEST_F(FeatlinkDll, FirstCallsFitASmallStackAndSaveTheFlash) {
     auto flash = std::make_unique<vm::DeviceFlash>();
     ASSERT_TRUE(vm::FlashFromBytes(*saved, *flash));
     EXPECT_EQ(flash->macros[0][5].repeatCount, 3);
+}
+
+// The shared memory names no file: a process that finds the mouse set up by another
+// saves its changes to its own flash file, never to one that the memory would name.
+TEST_F(FeatlinkDll, EachProcessSavesToItsOwnFlashFile) {
+    auto library = LoadCopy("first");
+    ASSERT_TRUE(library->openFeatureDevice());  // the mouse set up with flash.bin
+    const std::string other = dir_.File("other.bin");
+    SetEnvironmentVariableA(vm::kFlashFileVariable, other.c_str());
+    ASSERT_EQ(Vmouse("profile 2").exitCode, 0);
+    auto saved = ReadWholeFile(other);
+    ASSERT_TRUE(saved) << "vmouse saved to the file of its own environment";
+    auto flash = std::make_unique<vm::DeviceFlash>();
+    ASSERT_TRUE(vm::FlashFromBytes(*saved, *flash));
+    EXPECT_EQ(flash->activeProfile, 2);
+    EXPECT_FALSE(FileExists(flashFile())) << "not to the file of the process that set it up";
 }
 
 TEST_F(FeatlinkDll, FlashOutlivesEveryProcess) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "settings/file_io.h"
+#include "tests/wine/monitor_program.h"
 #include "upgrade/upgrader_names.h"
 
 namespace tesh::test {
@@ -94,12 +95,9 @@ StagedWindows FindStagedWindows(const std::string& stage) {
 
 }  // namespace
 
+// The staged program of this build, wherever its build folder lies.
 std::string UpgraderTest::DistDirectory() {
-    // The test program lives in build\windows\bin; the staged program in build\dist.
-    std::string dir = ProgramDirectory();
-    dir.pop_back();
-    for (int i = 0; i < 2; ++i) dir = dir.substr(0, dir.find_last_of('\\'));
-    return dir + "\\dist\\";
+    return StagedProgramDirectory();
 }
 
 void UpgraderTest::Stage(bool standIn) {
