@@ -1,6 +1,7 @@
 #include "featlink/win/shared_mouse_mapping.h"
 
 #include "featlink/win/flash_file.h"
+#include "monitor/win/current_user_access.h"
 
 namespace tesh::vmouse {
 
@@ -13,6 +14,12 @@ std::string ObjectName(const char* base) {
     return std::string(base) + "_" + std::string(instance, n);
 }
 
+// A handle just returned by a create function, and whether the object existed before:
+// a new object is ours, an existing one only when the current user owns it.
+bool Usable(HANDLE object, bool existed) {
+    return object != nullptr && (!existed || monitor::OwnedByCurrentUser(object));
+}
+
 }  // namespace
 
 // A new mouse: plugged in, with the flash the file kept.
@@ -22,11 +29,15 @@ void SharedMouseMapping::SetUp(SharedMouse& mouse) const {
 }
 
 bool SharedMouseMapping::CreateObjects() {
-    mutex_ = CreateMutexA(nullptr, FALSE, ObjectName(kMutexName).c_str());
+    monitor::CurrentUserAccess mutexAccess(MUTEX_ALL_ACCESS);
+    monitor::CurrentUserAccess mappingAccess(SECTION_ALL_ACCESS);
+    if (!mutexAccess.attributes() || !mappingAccess.attributes()) return false;
+    mutex_ = CreateMutexA(mutexAccess.attributes(), FALSE, ObjectName(kMutexName).c_str());
+    if (!Usable(mutex_, GetLastError() == ERROR_ALREADY_EXISTS)) return false;
     // New memory is all zero: the first process to take the mutex sets it up.
-    mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                  sizeof(SharedMouse), ObjectName(kMappingName).c_str());
-    if (mutex_ == nullptr || mapping_ == nullptr) return false;
+    mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, mappingAccess.attributes(), PAGE_READWRITE,
+                                  0, sizeof(SharedMouse), ObjectName(kMappingName).c_str());
+    if (!Usable(mapping_, GetLastError() == ERROR_ALREADY_EXISTS)) return false;
     view_ = static_cast<SharedMouse*>(
         MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SharedMouse)));
     return view_ != nullptr;

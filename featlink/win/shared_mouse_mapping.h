@@ -5,6 +5,9 @@
 // saves the file before the mutex is released. Each process finds the flash file by
 // itself (flash_file.h); nothing in the shared memory names a file.
 //
+// Both objects are for the current user alone; when an object of either name exists
+// that another user owns, the mouse is not used at all and the library reports none.
+//
 // The environment variable TESH_VMOUSE_INSTANCE, when set, gives the objects names of
 // their own: tests get a mouse that nothing else on the machine uses.
 #pragma once

@@ -5,15 +5,16 @@
 
 namespace tesh::monitor {
 
-bool BlockMapping::CreateMutexObject() {
+BlockMapping::MutexResult BlockMapping::CreateMutexObject() {
     CurrentUserAccess access(MUTEX_ALL_ACCESS);
-    if (!access.attributes()) return false;
+    if (!access.attributes()) return MutexResult::kUnusable;
     mutex_ = CreateMutexA(access.attributes(), FALSE, kBlockMutexName);
-    if (mutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(mutex_);
-        mutex_ = nullptr;
-    }
-    return mutex_ != nullptr;
+    if (!mutex_) return MutexResult::kUnusable;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return MutexResult::kCreated;
+    const bool ours = OwnedByCurrentUser(mutex_);
+    CloseHandle(mutex_);
+    mutex_ = nullptr;
+    return ours ? MutexResult::kAnotherMonitor : MutexResult::kUnusable;
 }
 
 bool BlockMapping::CreateBlock() {
@@ -22,6 +23,11 @@ bool BlockMapping::CreateBlock() {
     mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, access.attributes(), PAGE_READWRITE, 0,
                                   sizeof(SettingsSet), kBlockName);
     if (!mapping_) return false;
+    if (GetLastError() == ERROR_ALREADY_EXISTS && !OwnedByCurrentUser(mapping_)) {
+        CloseHandle(mapping_);
+        mapping_ = nullptr;
+        return false;
+    }
     view_ = MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SettingsSet));
     return view_ != nullptr;
 }

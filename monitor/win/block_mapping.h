@@ -10,16 +10,21 @@ namespace tesh::monitor {
 
 class BlockMapping : public BlockMemory {
   public:
+    enum class MutexResult {
+        kCreated,
+        kAnotherMonitor,  // the user's own mutex exists: another monitor holds it
+        kUnusable,        // another user's object has the name, or it cannot be made
+    };
+
     BlockMapping() = default;
     ~BlockMapping() override { Close(); }
     BlockMapping(const BlockMapping&) = delete;
     BlockMapping& operator=(const BlockMapping&) = delete;
 
-    // False when the mutex could not be made or already existed: another monitor
-    // holds it.
-    bool CreateMutexObject();
-    // The mapping in the paging file, mapped read/write in full; false when the
-    // access list, the mapping or the view cannot be made.
+    MutexResult CreateMutexObject();
+    // The mapping in the paging file, mapped read/write in full; false when the access
+    // list, the mapping or the view cannot be made, or when a mapping of that name
+    // exists that the current user does not own.
     bool CreateBlock();
     // Unmaps the view, closes the mapping and the mutex.
     void Close();

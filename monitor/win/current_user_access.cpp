@@ -1,5 +1,7 @@
 #include "monitor/win/current_user_access.h"
 
+#include <aclapi.h>
+
 namespace tesh::monitor {
 
 std::vector<uint8_t> CurrentUserToken() {
@@ -15,6 +17,8 @@ std::vector<uint8_t> CurrentUserToken() {
     return user;
 }
 
+// The owner is set as well: an elevated process would otherwise give its objects to the
+// administrators' group, and the user's other processes would refuse them.
 CurrentUserAccess::CurrentUserAccess(DWORD rights) : user_(CurrentUserToken()) {
     if (user_.empty()) return;
     PSID sid = reinterpret_cast<TOKEN_USER*>(user_.data())->User.Sid;
@@ -25,10 +29,31 @@ CurrentUserAccess::CurrentUserAccess(DWORD rights) : user_(CurrentUserToken()) {
     ok_ = InitializeAcl(acl, aclSize, ACL_REVISION) &&
           AddAccessAllowedAce(acl, ACL_REVISION, rights, sid) &&
           InitializeSecurityDescriptor(&descriptor_, SECURITY_DESCRIPTOR_REVISION) &&
-          SetSecurityDescriptorDacl(&descriptor_, TRUE, acl, FALSE);
+          SetSecurityDescriptorDacl(&descriptor_, TRUE, acl, FALSE) &&
+          SetSecurityDescriptorOwner(&descriptor_, sid, FALSE);
     attributes_.nLength = sizeof attributes_;
     attributes_.lpSecurityDescriptor = &descriptor_;
     attributes_.bInheritHandle = TRUE;
+}
+
+bool OwnerIsUser(PSID owner, PSID user) {
+    return owner != nullptr && user != nullptr && IsValidSid(owner) && IsValidSid(user) &&
+           EqualSid(owner, user);
+}
+
+bool OwnedByCurrentUser(HANDLE object) {
+    const std::vector<uint8_t> user = CurrentUserToken();
+    if (user.empty() || object == nullptr) return false;
+    PSID owner = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetSecurityInfo(object, SE_KERNEL_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr,
+                        nullptr, nullptr, &descriptor) != ERROR_SUCCESS) {
+        return false;
+    }
+    const bool owned =
+        OwnerIsUser(owner, reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid);
+    LocalFree(descriptor);
+    return owned;
 }
 
 }  // namespace tesh::monitor

@@ -42,8 +42,11 @@ LRESULT MonitorWindow::OnCreate() {
             image_->QuickHelpLan = SystemLanguageIndex(SystemLanguageId());
         }
     }
-    if (!mapping_.CreateMutexObject()) return kCreateFailed;
-    if (mapping_.CreateBlock()) {
+    // Without a block of its own the monitor runs as without a configuration
+    // application: another user's objects of these names are never used.
+    const BlockMapping::MutexResult mutex = mapping_.CreateMutexObject();
+    if (mutex == BlockMapping::MutexResult::kAnotherMonitor) return kCreateFailed;
+    if (mutex == BlockMapping::MutexResult::kCreated && mapping_.CreateBlock()) {
         std::lock_guard image(core_->imageLock());
         block_.Publish(*image_);
     }

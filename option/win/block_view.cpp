@@ -1,20 +1,22 @@
 #include "option/win/block_view.h"
 
 #include "monitor/program_names.h"
+#include "monitor/win/current_user_access.h"
 #include "settings/settings_set.h"
 
 namespace tesh::option {
 
 SharedBlockPort::Attach BlockView::Open() {
     if (view_) return Attach::kAttached;
-    if (!mutex_)
-        mutex_ = OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, monitor::kBlockMutexName);
-    if (!mapping_) mapping_ = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, monitor::kBlockName);
-    if (!mapping_) return Attach::kAbsent;
-    // A block without its mutex cannot be copied safely: as good as none.
     if (!mutex_) {
-        CloseHandle(mapping_);
-        mapping_ = nullptr;
+        mutex_ = OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE | READ_CONTROL, FALSE,
+                            monitor::kBlockMutexName);
+    }
+    if (!mapping_) mapping_ = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, monitor::kBlockName);
+    // A block without its mutex cannot be copied safely: as good as none.
+    if (!mapping_ || !mutex_ || !monitor::OwnedByCurrentUser(mapping_) ||
+        !monitor::OwnedByCurrentUser(mutex_)) {
+        Close();
         return Attach::kAbsent;
     }
     view_ = MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SettingsSet));

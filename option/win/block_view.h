@@ -1,5 +1,7 @@
 // The monitor's shared settings block as the configuration application sees it: the
-// mapping and the mutex opened by name (never created: the monitor owns them).
+// mapping and the mutex opened by name (never created: the monitor owns them). Objects
+// of these names that another user owns are as good as none: their settings would be
+// saved into the user's files.
 #pragma once
 
 #include <windows.h>

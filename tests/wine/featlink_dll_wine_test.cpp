@@ -1,7 +1,7 @@
 // featlink.dll as the monitor and the upgrader use it: its export table, one mouse for
 // every copy in every process, transfers only while open, calls from two processes at
-// once, a caller with a tiny stack, and a flash that outlives every process and that
-// each process saves to its own file.
+// once, a caller with a tiny stack, a flash that outlives every process and that each
+// process saves to its own file, and another user's mouse left alone.
 #include <windows.h>
 
 #include <algorithm>
@@ -10,9 +10,12 @@
 
 #include "featlink/checksum.h"
 #include "featlink/device_state.h"
+#include "featlink/vmouse_commands.h"
 #include "featlink/win/flash_file.h"
+#include "featlink/win/shared_mouse_mapping.h"
 #include "featlink/wire.h"
 #include "settings/file_io.h"
+#include "tests/wine/foreign_object.h"
 #include "tests/wine/stack_use.h"
 #include "tests/wine/virtual_mouse_fixture.h"
 
@@ -214,6 +217,29 @@ TEST_F(FeatlinkDll, DamagedFlashFileGivesAFactoryMouse) {
     ASSERT_EQ(Vmouse("profile 2").exitCode, 0);
     EXPECT_EQ(ReadWholeFile(flashFile()).value_or("").size(), sizeof(vm::DeviceFlash))
         << "the first change writes a good file over it";
+}
+
+// A mouse that another user set up first could be read and changed by that user at will:
+// the library reports no mouse rather than use it.
+TEST_F(FeatlinkDll, AnotherUsersMouseIsNotUsed) {
+    char instance[MAX_PATH] = {};
+    ASSERT_GT(GetEnvironmentVariableA(vm::kInstanceVariable, instance, sizeof instance), 0u);
+    for (const auto kind : {ForeignObject::Kind::kMapping, ForeignObject::Kind::kMutex}) {
+        const bool mapping = kind == ForeignObject::Kind::kMapping;
+        SCOPED_TRACE(mapping ? "memory" : "lock");
+        const std::string name =
+            std::string(mapping ? vm::kMappingName : vm::kMutexName) + "_" + instance;
+        ForeignObject planted(kind, name, sizeof(vm::SharedMouse));
+        ASSERT_TRUE(planted.made());
+        auto library = LoadCopy(mapping ? "memory" : "lock");
+        ASSERT_TRUE(library->loaded());
+        EXPECT_EQ(library->openFeatureDevice(), 0);
+        EXPECT_EQ(library->getMousePid(), 0);
+        EXPECT_EQ(Vmouse("plug").exitCode, vm::kVmouseRefused);
+        if (mapping) {
+            EXPECT_TRUE(planted.Untouched()) << "another user's memory is left alone";
+        }
+    }
 }
 
 }  // namespace

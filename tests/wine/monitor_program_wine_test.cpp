@@ -27,6 +27,7 @@
 #include "settings/ini_file.h"
 #include "settings/registry_port.h"
 #include "settings/settings_store.h"
+#include "tests/wine/foreign_object.h"
 #include "tests/wine/installed_monitor_test.h"
 #include "tests/wine/monitor_program.h"
 #include "tests/wine/virtual_mouse_fixture.h"
@@ -324,6 +325,68 @@ TEST_F(MonitorProgramTest, TheBlockAndItsMutexAreForTheCurrentUserAlone) {
         LocalFree(descriptor);
     }
     EXPECT_EQ(program_.Close(), 0);
+}
+
+// Another user who made the block or its mutex first could read and change what the
+// monitor publishes; the monitor runs with the mouse but without a block, as without a
+// configuration application.
+TEST_F(MonitorProgramTest, AnotherUsersBlockOrMutexIsNotUsed) {
+    constexpr uint8_t kPlanted = 0x5A;
+    for (const auto kind : {ForeignObject::Kind::kMapping, ForeignObject::Kind::kMutex}) {
+        const bool mapping = kind == ForeignObject::Kind::kMapping;
+        SCOPED_TRACE(mapping ? "block" : "mutex");
+        ForeignObject planted(kind, mapping ? kBlockName : kBlockMutexName, sizeof(SettingsSet),
+                              kPlanted);
+        ASSERT_TRUE(planted.made());
+        StartConnected();
+        EXPECT_EQ(program_.ConfigInt("Device"), 1) << "it runs with the mouse";
+        if (mapping) {
+            EXPECT_TRUE(planted.Untouched()) << "nothing published into another user's block";
+        } else {
+            HANDLE block = OpenFileMappingA(FILE_MAP_READ, FALSE, kBlockName);
+            EXPECT_EQ(block, nullptr) << "no block without a mutex of its own";
+            if (block) CloseHandle(block);
+        }
+        EXPECT_EQ(program_.Close(), 0);
+    }
+}
+
+TEST(NamedObjects, OnlyTheUsersOwnAreUsed) {
+    const std::vector<uint8_t> user = CurrentUserToken();
+    ASSERT_FALSE(user.empty());
+    PSID userSid = reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid;
+    PSID everyone = EveryoneSid();
+    ASSERT_NE(everyone, nullptr);
+    EXPECT_TRUE(OwnerIsUser(userSid, userSid));
+    EXPECT_FALSE(OwnerIsUser(everyone, userSid));
+    EXPECT_FALSE(OwnerIsUser(nullptr, userSid));
+    EXPECT_FALSE(OwnerIsUser(userSid, nullptr));
+    FreeSid(everyone);
+
+    using Kind = ForeignObject::Kind;
+    ForeignObject foreignMapping(Kind::kMapping, "TeshUlmaOpticalTest_ForeignMapping", 4096);
+    ForeignObject foreignMutex(Kind::kMutex, "TeshUlmaOpticalTest_ForeignMutex");
+    CurrentUserAccess mappingAccess(SECTION_ALL_ACCESS);
+    CurrentUserAccess mutexAccess(MUTEX_ALL_ACCESS);
+    HANDLE ownMapping = CreateFileMappingA(INVALID_HANDLE_VALUE, mappingAccess.attributes(),
+                                           PAGE_READWRITE, 0, 4096, "TeshUlmaOpticalTest_Own");
+    HANDLE ownMutex = CreateMutexA(mutexAccess.attributes(), FALSE, "TeshUlmaOpticalTest_OwnLock");
+    struct Case {
+        const char* what;
+        HANDLE object;
+        bool owned;
+    };
+    const Case cases[] = {{"another user's mapping", foreignMapping.handle(), false},
+                          {"another user's mutex", foreignMutex.handle(), false},
+                          {"the user's mapping", ownMapping, true},
+                          {"the user's mutex", ownMutex, true},
+                          {"no object", nullptr, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(OwnedByCurrentUser(c.object), c.owned);
+    }
+    CloseHandle(ownMapping);
+    CloseHandle(ownMutex);
 }
 
 }  // namespace

@@ -6,8 +6,11 @@
 
 #include <memory>
 
+#include "monitor/program_names.h"
+#include "monitor/win/current_user_access.h"
 #include "option/language_files.h"
 #include "option/option_names.h"
+#include "option/win/block_view.h"
 #include "option/win/dpi_row.h"
 #include "option/win/main_page.h"
 #include "option/win/main_window_layout.h"
@@ -18,6 +21,7 @@
 #include "skin/layout_record.h"
 #include "skin/win/message_dialog.h"
 #include "skin/win/skin_menu.h"
+#include "tests/wine/foreign_object.h"
 #include "tests/wine/option_app_test.h"
 
 namespace tesh::test {
@@ -280,6 +284,42 @@ TEST_F(OptionAppTest, TheProfileDialogAndTheWindowsProfileMarkerEditTheSlot) {
     EXPECT_EQ(app_.WaitForEnd(kConditionTimeoutMs), 0);
     EXPECT_EQ(Config("WindowsProfile"), -1);
     EXPECT_EQ(BlockClient().Read()->WindowsProfile, -1);
+}
+
+// A block and mutex that another user made under the monitor's names are as none: the
+// application works on the files alone, as without a monitor. The user's own are used.
+TEST(OptionBlock, AnotherUsersBlockIsAsNone) {
+    using Kind = ForeignObject::Kind;
+    for (const bool foreignMapping : {true, false}) {
+        SCOPED_TRACE(foreignMapping ? "another user's block" : "another user's mutex");
+        monitor::CurrentUserAccess mappingAccess(SECTION_ALL_ACCESS);
+        monitor::CurrentUserAccess mutexAccess(MUTEX_ALL_ACCESS);
+        ForeignObject planted(foreignMapping ? Kind::kMapping : Kind::kMutex,
+                              foreignMapping ? monitor::kBlockName : monitor::kBlockMutexName,
+                              sizeof(SettingsSet));
+        ASSERT_TRUE(planted.made());
+        HANDLE own =
+            foreignMapping
+                ? CreateMutexA(mutexAccess.attributes(), FALSE, monitor::kBlockMutexName)
+                : CreateFileMappingA(INVALID_HANDLE_VALUE, mappingAccess.attributes(),
+                                     PAGE_READWRITE, 0, sizeof(SettingsSet), monitor::kBlockName);
+        ASSERT_NE(own, nullptr);
+        option::BlockView view;
+        EXPECT_EQ(view.Open(), option::SharedBlockPort::Attach::kAbsent);
+        EXPECT_FALSE(view.opened());
+        CloseHandle(own);
+    }
+    monitor::CurrentUserAccess mappingAccess(SECTION_ALL_ACCESS);
+    monitor::CurrentUserAccess mutexAccess(MUTEX_ALL_ACCESS);
+    HANDLE mutex = CreateMutexA(mutexAccess.attributes(), FALSE, monitor::kBlockMutexName);
+    HANDLE mapping =
+        CreateFileMappingA(INVALID_HANDLE_VALUE, mappingAccess.attributes(), PAGE_READWRITE, 0,
+                           sizeof(SettingsSet), monitor::kBlockName);
+    option::BlockView view;
+    EXPECT_EQ(view.Open(), option::SharedBlockPort::Attach::kAttached) << "the user's own block";
+    view.Close();
+    CloseHandle(mapping);
+    CloseHandle(mutex);
 }
 
 }  // namespace
