@@ -40,15 +40,19 @@ SensorBitmapPixels BitmapPixelsOf(const SensorPicture& picture) {
     return pixels;
 }
 
+void PatchSensorBitmap(std::string& file, const SensorPicture& picture) {
+    const SensorBitmapPixels pixels = BitmapPixelsOf(picture);
+    if (file.size() < kSensorBitmapPixelOffset + pixels.size()) {
+        file.resize(kSensorBitmapPixelOffset + pixels.size());
+    }
+    file.replace(kSensorBitmapPixelOffset, pixels.size(),
+                 reinterpret_cast<const char*>(pixels.data()), pixels.size());
+}
+
 bool UpdateSensorBitmap(const std::string& path, const SensorPicture& picture) {
     auto bytes = ReadWholeFile(path);
     if (!bytes) return false;
-    const SensorBitmapPixels pixels = BitmapPixelsOf(picture);
-    if (bytes->size() < kSensorBitmapPixelOffset + pixels.size()) {
-        bytes->resize(kSensorBitmapPixelOffset + pixels.size());
-    }
-    bytes->replace(kSensorBitmapPixelOffset, pixels.size(),
-                   reinterpret_cast<const char*>(pixels.data()), pixels.size());
+    PatchSensorBitmap(*bytes, picture);
     return WriteFileAtomically(path, *bytes);
 }
 

@@ -30,6 +30,10 @@ SensorPicture Transposed(const SensorPicture& picture);
 // The bitmap's pixel rows of a (transposed) picture: each row mirrored, padded to 32
 // bytes with zeros, and each byte rotated left by two bits.
 SensorBitmapPixels BitmapPixelsOf(const SensorPicture& picture);
+// Writes the pixels into the bytes of a bitmap file from kSensorBitmapPixelOffset on,
+// as a write at that offset of an opened file would: a shorter file grows to hold
+// them, every other byte stays.
+void PatchSensorBitmap(std::string& file, const SensorPicture& picture);
 // Replaces the pixels of an existing bitmap file; false when the file is missing or
 // cannot be written.
 bool UpdateSensorBitmap(const std::string& path, const SensorPicture& picture);
