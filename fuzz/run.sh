@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang, ASan and UBSan in build/fuzz and runs each for
-# the given number of seconds (default 120) on a copy of its seed corpus. Exits
+# the given number of seconds (default 120) on a copy of its seed corpus; names after
+# the seconds (such as "vmouse_model") run those targets alone. Exits
 # non-zero when a target crashes; the crashing input is left in build/fuzz/artifacts.
 set -euo pipefail
 
 seconds=${1:-120}
+shift || true
+only=" $* "
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/fuzz
 
@@ -18,6 +21,9 @@ status=0
 for source in "$root"/fuzz/*_fuzz.cpp; do
     program=$(basename "$source" .cpp)
     corpus=${program%_fuzz}
+    if [ "$only" != "  " ] && [[ $only != *" $corpus "* ]]; then
+        continue
+    fi
     work=$build/corpus/$corpus
     mkdir -p "$work"
     cp -n "$root/fuzz/corpus/$corpus/"* "$work/" 2>/dev/null || true
