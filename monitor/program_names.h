@@ -31,6 +31,10 @@ constexpr uint32_t kDeviceQueryMessage = 1327;
 constexpr uint32_t kCalibrationEventMessage = 1261;
 constexpr uint32_t kCalibrationEventClass = 0x3000;
 
+// Posted to itself by a tilt step over an embedded browser, whose document is scrolled
+// then: wParam the step count, lParam not 0 left.
+constexpr uint32_t kBrowserScrollMessage = 1238;
+
 // WM_COMMAND identifiers: from a second start, and of the tray menu.
 constexpr uint32_t kOpenOptionCommand = 6001;
 constexpr uint32_t kExitCommand = 6002;

@@ -176,7 +176,9 @@ void EventDispatcher::QuibFunction(int slot, uint8_t pressState) {
 void EventDispatcher::TiltScroll(uint8_t a) {
     const ProfileRecord* active = ActiveProfile(ports_.image);
     if (!active || (a != kUp && a != kDown)) return;
-    ports_.tilt.Scroll(a == kDown, active->TiltSpeed);
+    // The search reads other programs' windows and the clicks go through their input.
+    Later(
+        [this, left = a == kDown, steps = active->TiltSpeed] { ports_.tilt.Scroll(left, steps); });
 }
 
 // A request for a profile above the fifth would read past the settings.

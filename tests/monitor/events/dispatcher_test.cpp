@@ -169,7 +169,7 @@ TEST_F(DispatcherTest, CallsThatLetMessagesInAreMadeWithoutTheImageLock) {
         lockFree.push_back(free);
     };
     pointer_.whileTelling = quib_.whileSending = shell_.whileOpening = host_.whileOpening =
-        quibFunctions_.whileCalled = check;
+        quibFunctions_.whileCalled = tilt_.whileScrolling = check;
     SetCode(7, kQuicklaunchCode);
     std::strcpy(Active().Buttons[7].programPath, "C:\\Games\\run.exe");
     Dispatch(kRunProgramClass, 6);    // the shell starts a program
@@ -177,7 +177,8 @@ TEST_F(DispatcherTest, CallsThatLetMessagesInAreMadeWithoutTheImageLock) {
     Dispatch(kOpenDriverClass, 1);    // the configuration application opens
     Dispatch(kProfileClass, 2);       // pointer settings and the Quib CPI record
     dispatcher_.SwitchToProfile(0);   // the same by the profile switch
-    EXPECT_EQ(lockFree.size(), 7u);
+    Dispatch(kTiltScrollClass, 255);  // the scrolling reads other programs' windows
+    EXPECT_EQ(lockFree.size(), 8u);
     EXPECT_EQ(std::count(lockFree.begin(), lockFree.end(), false), 0);
 }
 

@@ -133,6 +133,7 @@ void RecordingQuibFunctions::DeviceFunction(const ButtonRecord& button, uint8_t 
 
 void RecordingTilt::Scroll(bool left, int steps) {
     calls.push_back((left ? "left " : "right ") + std::to_string(steps));
+    if (whileScrolling) whileScrolling();
 }
 
 EventTest::EventTest()

@@ -175,6 +175,7 @@ class RecordingTilt : public TiltScrolling {
   public:
     void Scroll(bool left, int steps) override;
     std::vector<std::string> calls;  // "left 3"
+    std::function<void()> whileScrolling;
 };
 
 // Everything the dispatcher needs, over default settings with profile 0 active.
