@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "monitor/connection.h"
+#include "monitor/events/win/browser_scroll.h"
 #include "monitor/monitor_names.h"
 #include "monitor/program_names.h"
 
@@ -93,6 +94,9 @@ LRESULT MonitorWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_COMMAND:
             OnCommand(wParam);
+            return 0;
+        case kBrowserScrollMessage:
+            ScrollBrowserUnderPointer(wParam, lParam != 0);
             return 0;
         default:
             break;

@@ -9,6 +9,8 @@ WindowsEventHandling::WindowsEventHandling(const EventHandlingContext& context)
       sounds_(context.programDirectory, pages_, output_),
       thread_(context.postPlay),
       macros_(input_, layout_, macroClock_, thread_),
+      scrollInput_(context.window),
+      tilt_(windowTree_, scrollInput_),
       dispatcher_(EventPorts{context.image,   context.imageLock, context.block,
                              context.store,   context.registry,  machine_,
                              context.pointer, context.host,      context.quib,

@@ -11,10 +11,12 @@
 #include "monitor/events/event_dispatcher.h"
 #include "monitor/events/macro_player.h"
 #include "monitor/events/sound_player.h"
+#include "monitor/events/tilt_scroller.h"
 #include "monitor/events/win/desktop_windows.h"
 #include "monitor/events/win/macro_clock.h"
 #include "monitor/events/win/sound_output.h"
 #include "monitor/events/win/system_input.h"
+#include "monitor/events/win/tilt_windows.h"
 #include "settings/win/windows_keyboard_layout.h"
 
 namespace tesh::monitor {
@@ -78,7 +80,9 @@ class WindowsEventHandling {
     PostingThread thread_;
     MacroPlayer macros_;
     QuibFunctions quibFunctions_;
-    TiltScrolling tilt_;
+    SystemWindowTree windowTree_;
+    SystemScrollInput scrollInput_;
+    TiltScroller tilt_;
     EventDispatcher dispatcher_;
 };
 
