@@ -42,12 +42,13 @@ void TiltScroller::Scroll(bool left, int steps) {
         return;
     }
     if (found.browser) {
-        // The browser's document is reached on the monitor's own window, with no tilt
-        // step in the way.
+        // The browser's document is asked for with a sent message: that is done later,
+        // for a message of the monitor's own window.
         input_.Post(input_.Own(), kBrowserScrollMessage, static_cast<uintptr_t>(k), left ? 1 : 0);
         return;
     }
-    // Posted both ways: a message sent to a program that hangs would hang the monitor.
+    // A program of no known kind, or a known one with no scroll bar found: posted both
+    // ways, as a message sent to a program that hangs would hang the monitor.
     for (int i = 0; i < k; ++i) input_.Post(found.under, kHScrollMessage, line, 0);
 }
 
