@@ -37,10 +37,33 @@ void DeviceCore::RunJob(int job, int argument) {
         case kJobMacroRequest:
             sequences_.WriteRequestedMacro(argument);
             break;
+        case kJobQuibLight:
+            reports_.SendQuibLight(static_cast<uint8_t>(argument >> 16),
+                                   static_cast<uint8_t>(argument >> 8),
+                                   static_cast<uint8_t>(argument));
+            break;
+        case kJobAmbientLight:
+            reports_.SendAmbientLight([this] {
+                std::lock_guard lock(ambientLock_);
+                return ambient_;
+            }());
+            break;
         default:
             break;
     }
     flags_.busy = 0;
+}
+
+void DeviceCore::SendQuibLight(uint8_t a, uint8_t b, uint8_t c) {
+    host_.PostDeviceJob(kJobQuibLight, a << 16 | b << 8 | c);
+}
+
+void DeviceCore::SendAmbientLight(const AmbientRecord& record) {
+    {
+        std::lock_guard lock(ambientLock_);
+        ambient_ = record;
+    }
+    host_.PostDeviceJob(kJobAmbientLight, 0);
 }
 
 // Whatever the read-all's result, the mouse is told the host runs (unless the monitor

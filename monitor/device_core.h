@@ -17,12 +17,13 @@
 #include "monitor/device_reports.h"
 #include "monitor/device_sequences.h"
 #include "monitor/host_ports.h"
+#include "monitor/quib_lights.h"
 #include "monitor/sensor_image.h"
 #include "settings/settings_set.h"
 
 namespace tesh::monitor {
 
-class DeviceCore {
+class DeviceCore : public QuibLights {
   public:
     // `image` and the ports outlive the core; `programDirectory` ends with a separator.
     DeviceCore(SettingsSet& image, const std::string& programDirectory,
@@ -36,6 +37,10 @@ class DeviceCore {
     // Not held when calling the reports, the sequences or the sensor scanner.
     std::mutex& imageLock() { return imageLock_; }
 
+    // Queued as device jobs, so that a busy mouse never holds up the window thread.
+    void SendQuibLight(uint8_t a, uint8_t b, uint8_t c) override;
+    void SendAmbientLight(const AmbientRecord& record) override;
+
     DeviceFlags& flags() { return flags_; }
     DeviceChannel& channel() { return channel_; }
     DeviceReports& reports() { return reports_; }
@@ -48,6 +53,8 @@ class DeviceCore {
 
     DeviceFlags flags_;
     std::mutex imageLock_;
+    std::mutex ambientLock_;
+    AmbientRecord ambient_{};
     LinkHost& host_;
     DeviceChannel channel_;
     DeviceReports reports_;

@@ -12,6 +12,7 @@ constexpr uint32_t kPlugMessage = 1326;         // wParam 1 arrived, 0 removed
 // Thread messages of the device worker and the macro player.
 constexpr uint32_t kDeviceJobMessage = 1649;  // wParam job, lParam argument
 constexpr uint32_t kPlayMacroMessage = 1648;
+constexpr uint32_t kQuibSendMessage = 1650;  // records are queued for the Quib peer
 // Posted to the configuration application after a read-all: reload the settings.
 constexpr uint32_t kReloadSettingsMessage = 1254;
 // Posted to the calibration window when a new sensor picture is in its file.
@@ -22,6 +23,8 @@ constexpr int kJobReadAll = 2;
 constexpr int kJobSelectProfile = 3;
 constexpr int kJobColourDatabase = 5;
 constexpr int kJobMacroRequest = 6;  // argument: request number 1..110
+constexpr int kJobQuibLight = 7;     // argument: the three values, first in bits 16..23
+constexpr int kJobAmbientLight = 8;  // the ambient record last handed to the core
 
 // Monitor window timers.
 constexpr int kPollTimer = 500;

@@ -24,6 +24,8 @@ constexpr uint32_t kCalibrationStepMessage = 1231;  // lParam calibration mode 1
 constexpr uint32_t kUnusedMessage1232 = 1232;       // answered with 0
 constexpr uint32_t kInfoDataChangedMessage = 1233;  // refresh
 constexpr uint32_t kUnusedMessage1274 = 1274;       // answered with 0
+// To the configuration application: DeviceInfo.ini was rewritten.
+constexpr uint32_t kDeviceTableMessage = 1284;
 constexpr uintptr_t kApplyRestoreDefaults = 1;
 // Answered with 1 and nothing else, like WM_DEVICECHANGE.
 constexpr uint32_t kDeviceQueryMessage = 1327;

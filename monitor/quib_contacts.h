@@ -62,6 +62,7 @@ bool WriteEmptyDeviceTable(const std::string& programDirectory);
 struct QuibState {
     std::atomic<uintptr_t> peerWindow{0};  // 0: no peer, nothing is sent
     std::atomic<int> monitorActive{0};     // 1: a Quib monitor shows the tray icon
+    std::atomic<int> shiftLock{0};         // toggled by commands 141 and 246
 };
 
 // What the monitor tells the peers.

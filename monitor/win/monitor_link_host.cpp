@@ -50,37 +50,18 @@ void MonitorWindow::ReleaseHeldInput() {
     if (events_) events_->ReleaseHeldInput();
 }
 
-// The record is made under the image's lock and sent without it: the peer's answer
-// lets other programs' sent messages in. Callers hold no lock.
+// The Quib commands make the records under the image's lock and send them without it:
+// the peer's answer lets other programs' sent messages in. Callers hold no lock.
 void MonitorWindow::SendDeviceStatus(bool connected) {
-    SendQuibDeviceRecord(connected ? kQuibConnected : kQuibRemoved);
+    if (quibCommands_) quibCommands_->SendDeviceStatus(connected);
 }
 
 void MonitorWindow::SendQuixAimCpi() {
-    SendQuibDeviceRecord(kQuibQuixAimCpi);
+    if (quibCommands_) quibCommands_->SendQuixAimCpi();
 }
 
-void MonitorWindow::SendQuibDeviceRecord(uint16_t kind) {
-    HWND peer = reinterpret_cast<HWND>(quib_.peerWindow.load());
-    if (!peer) return;
-    const auto own = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window_));
-    QuibDeviceRecord record;
-    if (core_) {
-        std::lock_guard image(core_->imageLock());
-        record = BuildQuibDeviceRecord(own, ActiveProfile(*image_));
-    } else {
-        record = BuildQuibDeviceRecord(own, nullptr);
-    }
-    SendQuibRecord(peer, kind, record);
-}
-
-// The Quib status mapping is never opened by the monitor itself, so only the message
-// to the Quib monitor remains.
 void MonitorWindow::PublishStatus() {
-    shiftLock_ = 0;
-    if (quib_.monitorActive.load() != 1) return;
-    windows_.PostToWindow(kQuibMonitorWindowTitle, RegisterWindowMessageA(kQuibStatusToQuibName), 0,
-                          0);
+    if (quibCommands_) quibCommands_->PublishStatus();
 }
 
 }  // namespace tesh::monitor

@@ -28,6 +28,7 @@ void MonitorWindow::OnDestroy() {
     tray_.Show(false);
     // The Quib status and ambient light mappings are never opened by the monitor.
     SendDeviceStatus(false);
+    quibSender_.Stop();
 }
 
 }  // namespace tesh::monitor

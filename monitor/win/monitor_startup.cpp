@@ -7,6 +7,7 @@
 #include "monitor/program_names.h"
 #include "monitor/win/monitor_window.h"
 #include "monitor/win/quib_messages.h"
+#include "settings/device_info.h"
 #include "settings/file_io.h"
 
 namespace tesh::monitor {
@@ -72,15 +73,20 @@ void MonitorWindow::MakeDeviceCore() {
     core_ = std::make_unique<DeviceCore>(
         *image_, dir_,
         DeviceCorePorts{device_, clock_, *files_, block_, windows_, shell_, link_, *this});
+    quibLink_.SetWindow(window_);
+    quibCommands_ = std::make_unique<QuibCommands>(QuibCommandPorts{
+        quib_, quibLink_, *core_, *this, windows_, core_->flags(), *image_, core_->imageLock(),
+        JoinPath(dir_, kDeviceInfoIni), RegisterQuibMessages().statusToQuib,
+        reinterpret_cast<uintptr_t>(window_)});
     messages_ = std::make_unique<ConfigMessages>(
         ConfigPorts{*core_, *image_, block_, *store_, osd_, windows_, registry_, pointer_, *this});
     events_ = std::make_unique<WindowsEventHandling>(EventHandlingContext{
-        *image_, core_->imageLock(), block_, *store_, registry_, pointer_, *this, *this, windows_,
-        shell_, clock_, dir_, reinterpret_cast<WindowHandle>(window_),
+        *image_, core_->imageLock(), block_, *store_, registry_, pointer_, *this, *this,
+        *quibCommands_, windows_, shell_, clock_, dir_, reinterpret_cast<WindowHandle>(window_),
         [this] { return macroPlayer_ && macroPlayer_->Post(0, 0); }});
 }
 
-// The macro player first, then the device worker.
+// The macro player first, then the device worker and the Quib sender.
 void MonitorWindow::StartThreads() {
     macroPlayer_ = std::make_unique<WorkerThread>(kPlayMacroMessage, [this](WPARAM, LPARAM) {
         macroPlaying_ = 1;
@@ -93,6 +99,7 @@ void MonitorWindow::StartThreads() {
         });
     macroPlayer_->Start(kWorkerStackBytes);
     deviceWorker_->Start(kWorkerStackBytes);
+    quibSender_.Start();
 }
 
 }  // namespace tesh::monitor

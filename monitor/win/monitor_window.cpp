@@ -104,11 +104,31 @@ LRESULT MonitorWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (messages_) {
         if (const auto result = messages_->Handle(message, wParam, lParam)) return *result;
     }
+    if (const auto result = HandleQuib(message, wParam, lParam)) return *result;
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
         tray_.Restore();
         return 0;
     }
     return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+// The Quib peers' messages; nullopt for any other.
+std::optional<LRESULT> MonitorWindow::HandleQuib(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!quibCommands_) return std::nullopt;
+    const QuibMessages& quib = RegisterQuibMessages();
+    if (message == WM_COPYDATA) {
+        const auto* record = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (!record) return 1;
+        return quibCommands_->OnRegistration(static_cast<const uint8_t*>(record->lpData),
+                                             record->cbData);
+    }
+    if (message == kQuibPlainMessage) return quibCommands_->OnPlainMessage(wParam, lParam);
+    if (message == quib.command) return quibCommands_->OnQuibMessage(wParam, lParam);
+    if (message == quib.ambientLight) {
+        quibCommands_->OnAmbientLight();
+        return 0;
+    }
+    return std::nullopt;
 }
 
 void MonitorWindow::OnTimer(UINT_PTR timer) {

@@ -9,16 +9,19 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "monitor/config_messages.h"
 #include "monitor/device_core.h"
 #include "monitor/events/win/event_handling.h"
+#include "monitor/quib_commands.h"
 #include "monitor/quib_contacts.h"
 #include "monitor/settings_block.h"
 #include "monitor/store_settings_files.h"
 #include "monitor/win/block_mapping.h"
 #include "monitor/win/featlink_adapters.h"
+#include "monitor/win/quib_messages.h"
 #include "monitor/win/tray_icon.h"
 #include "monitor/win/window_adapters.h"
 #include "monitor/win/windows_pointer_system.h"
@@ -67,7 +70,7 @@ class MonitorWindow : public LinkHost, public QuibPeers {
     void OnCommand(WPARAM command);
     void BringLastPopupForward();
     void ShowTrayMenu();
-    void SendQuibDeviceRecord(uint16_t kind);
+    std::optional<LRESULT> HandleQuib(UINT message, WPARAM wParam, LPARAM lParam);
 
     // monitor_startup.cpp
     LRESULT OnCreate();
@@ -86,7 +89,9 @@ class MonitorWindow : public LinkHost, public QuibPeers {
     std::unique_ptr<SettingsSet> image_;
     OsdSettings osd_;
     QuibState quib_;
-    int shiftLock_ = 0;
+    QuibSender quibSender_{
+        [this](uintptr_t peer) { quib_.peerWindow.compare_exchange_strong(peer, 0); }};
+    WindowsQuibLink quibLink_{quibSender_};
 
     WindowsRegistry registry_;
     std::unique_ptr<SettingsStore> store_;
@@ -103,6 +108,7 @@ class MonitorWindow : public LinkHost, public QuibPeers {
     TrayIcon tray_;
     std::unique_ptr<DeviceCore> core_;
     std::unique_ptr<ConfigMessages> messages_;
+    std::unique_ptr<QuibCommands> quibCommands_;
     std::unique_ptr<WindowsEventHandling> events_;
     std::unique_ptr<WorkerThread> macroPlayer_;
     std::unique_ptr<WorkerThread> deviceWorker_;

@@ -39,8 +39,33 @@ TEST_F(DeviceJobs, BusyWhileRunningAndCancelClearedAtTheStart) {
 }
 
 TEST_F(DeviceJobs, UnknownJobsDoNothing) {
-    for (int job : {0, 1, 4, 7, 1649}) core().RunJob(job, 1);
+    for (int job : {0, 1, 4, 9, 1649}) core().RunJob(job, 1);
     EXPECT_TRUE(transfers().empty());
+}
+
+// The peers' light commands wait for the device worker; the ambient record is the one
+// last handed over when the job runs.
+TEST_F(DeviceJobs, QuibLightsGoToTheMouseAsJobs) {
+    core().SendQuibLight(0xFF, 1, 3);
+    AmbientRecord first{}, second{};
+    first[4] = 0x11;
+    second[4] = 0x22;
+    core().SendAmbientLight(first);
+    core().SendAmbientLight(second);
+    ASSERT_EQ(host_.calls, (std::vector<std::string>{"PostDeviceJob 7 16711939",
+                                                     "PostDeviceJob 8 0", "PostDeviceJob 8 0"}));
+    EXPECT_TRUE(transfers().empty()) << "nothing is sent on the calling thread";
+    core().RunJob(kJobQuibLight, 0xFF0103);
+    core().RunJob(kJobAmbientLight, 0);
+    std::vector<Transfer> sent;
+    for (const Transfer& t : transfers()) {
+        if (t.set) sent.push_back(t);
+    }
+    ASSERT_EQ(sent.size(), 2u);
+    const LightControlBytes light = BuildQuibLightReport(0xFF, 1, 3);
+    const LightControlBytes ambient = BuildAmbientLightReport(second);
+    EXPECT_EQ(sent[0].bytes, std::vector<uint8_t>(light.begin(), light.end()));
+    EXPECT_EQ(sent[1].bytes, std::vector<uint8_t>(ambient.begin(), ambient.end()));
 }
 
 TEST_F(DeviceJobs, SelectProfileSendsCurrentProfile) {

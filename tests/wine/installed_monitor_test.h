@@ -5,11 +5,13 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "monitor/monitor_names.h"
+#include "monitor/program_names.h"
 #include "settings/ini_file.h"
 #include "tests/wine/monitor_program.h"
 #include "tests/wine/virtual_mouse_fixture.h"
@@ -77,8 +79,29 @@ class InstalledMonitorTest : public VirtualMouseTest {
         ASSERT_TRUE(WaitForLogLine(kHostStateRunning)) << "no read-all";
     }
 
+    // The monitor started, its first read of the mouse done and its block opened.
+    void StartBlockConnected() {
+        StartConnected();
+        block_ = std::make_unique<BlockClient>();
+        ASSERT_TRUE(block_->opened());
+        profile_ = block_->Read()->CurrentProfile;
+    }
+    // Gives a slot of the active profile a function, as the configuration application
+    // applies it: into the block, then Apply, which writes it to the mouse.
+    void Assign(int slot, const std::function<void(ButtonRecord&)>& change) {
+        block_->Change([&](SettingsSet& set) {
+            change(set.Profiles[profile_].Buttons[slot]);
+            set.ButtonChanged[profile_][slot] = 1;
+        });
+        DWORD_PTR result = 0;
+        ASSERT_TRUE(SendMessageTimeoutA(program_.window(), monitor::kApplyMessage, 0, 0,
+                                        SMTO_NORMAL, kConditionTimeoutMs, &result));
+    }
+
     MonitorProgram program_;
     std::unique_ptr<FeatlinkLibrary> holder_;
+    std::unique_ptr<BlockClient> block_;  // once the monitor made the block
+    int profile_ = 0;
 };
 
 }  // namespace tesh::test

@@ -87,30 +87,11 @@ std::string Describe(const std::vector<SeenKey>& keys) {
 
 class MonitorEventsTest : public InstalledMonitorTest {
   protected:
-    // The monitor started and its first read of the mouse done.
-    void StartBlockConnected() {
-        StartConnected();
-        block_ = std::make_unique<BlockClient>();
-        ASSERT_TRUE(block_->opened());
-        profile_ = block_->Read()->CurrentProfile;
-    }
-    // Gives the slot of the active profile a function, as the configuration
-    // application applies it: into the block, then Apply, which writes it to the mouse.
     void Assign(const std::function<void(ButtonRecord&)>& change) {
-        block_->Change([&](SettingsSet& set) {
-            ButtonRecord& button = set.Profiles[profile_].Buttons[kSlot];
-            change(button);
-            set.ButtonChanged[profile_][kSlot] = 1;
-        });
-        DWORD_PTR result = 0;
-        ASSERT_TRUE(SendMessageTimeoutA(program_.window(), kApplyMessage, 0, 0, SMTO_NORMAL,
-                                        kConditionTimeoutMs, &result));
+        InstalledMonitorTest::Assign(kSlot, change);
     }
     void Press() { ASSERT_EQ(Vmouse("press " + std::to_string(kSlot)).exitCode, 0); }
     void Release() { ASSERT_EQ(Vmouse("release " + std::to_string(kSlot)).exitCode, 0); }
-
-    std::unique_ptr<BlockClient> block_;  // once the monitor made the block
-    int profile_ = 0;
 };
 
 TEST_F(MonitorEventsTest, AProfileButtonChangesTheProfileInConfigAndBlock) {

@@ -31,6 +31,7 @@ struct EventHandlingContext {
     PointerSystem& pointer;
     LinkHost& host;
     QuibPeers& quib;
+    QuibFunctions& quibFunctions;
     WindowPort& windows;
     ShellPort& shell;
     Clock& clock;
@@ -79,7 +80,6 @@ class WindowsEventHandling {
     HighResolutionClock macroClock_;
     PostingThread thread_;
     MacroPlayer macros_;
-    QuibFunctions quibFunctions_;
     SystemWindowTree windowTree_;
     SystemScrollInput scrollInput_;
     TiltScroller tilt_;
