@@ -10,7 +10,7 @@ namespace {
 constexpr std::size_t kEventSize = sizeof(MacroEvent);
 constexpr std::size_t kEventFields = 3;  // key, action, delay
 
-Status ReadEvent(const Json& value, ButtonRecord& button, std::size_t index) {
+Status ReadEvent(const Json& value, uint8_t* events, std::size_t index) {
     Status s = ExpectArray(value, kEventFields);
     if (!s.ok()) return s;
     uint8_t key = 0, action = 0;
@@ -18,7 +18,7 @@ Status ReadEvent(const Json& value, ButtonRecord& button, std::size_t index) {
     if (!(s = ReadByte(value[0], key)).ok()) return s.In("[0]");
     if (!(s = ReadByte(value[1], action)).ok()) return s.In("[1]");
     if (!(s = ReadInteger(value[2], 0, kWordMax, delay)).ok()) return s.In("[2]");
-    uint8_t* at = button.events + index * kEventSize;
+    uint8_t* at = events + index * kEventSize;
     at[0] = key;
     at[1] = action;
     at[2] = static_cast<uint8_t>(delay & 0xFF);  // little-endian, as the mouse stores it
@@ -26,20 +26,34 @@ Status ReadEvent(const Json& value, ButtonRecord& button, std::size_t index) {
     return Status::Ok();
 }
 
-Status ReadEvents(const Json& value, ButtonRecord& button) {
+}  // namespace
+
+Status EventsFromJson(const Json& value, uint8_t (&events)[kEventAreaSize]) {
     if (!value.is_array()) return ExpectArray(value, 0);
     if (value.size() > static_cast<std::size_t>(kMaxMacroEvents))
         return Status::Error(std::to_string(value.size()) + " events, at most " +
                              std::to_string(kMaxMacroEvents) + " fit");
-    std::memset(button.events, 0, sizeof button.events);
+    std::memset(events, 0, sizeof events);
     for (std::size_t i = 0; i < value.size(); ++i) {
-        Status s = ReadEvent(value[i], button, i);
+        Status s = ReadEvent(value[i], events, i);
         if (!s.ok()) return s.In(EntryName("", i));
     }
     return Status::Ok();
 }
 
-}  // namespace
+MacroEvent EventOf(const uint8_t* events, int index) {
+    const uint8_t* at = events + static_cast<std::size_t>(index) * kEventSize;
+    return {at[0], at[1], static_cast<uint16_t>(at[2] | (at[3] << 8))};
+}
+
+Json EventsToJson(const uint8_t* events, int count) {
+    Json list = Json::array();
+    for (int i = 0; i < count; ++i) {
+        MacroEvent e = EventOf(events, i);
+        list.push_back(Json::array({e.key, e.action, e.delay}));
+    }
+    return list;
+}
 
 Json LightToJson(const LightEntry& light) {
     Json j = Json::object();
@@ -72,16 +86,11 @@ int ShownEventCount(const ButtonRecord& button) {
 }
 
 MacroEvent EventAt(const ButtonRecord& button, int index) {
-    const uint8_t* at = button.events + static_cast<std::size_t>(index) * kEventSize;
-    return {at[0], at[1], static_cast<uint16_t>(at[2] | (at[3] << 8))};
+    return EventOf(button.events, index);
 }
 
 Json ButtonToJson(const ButtonRecord& b) {
-    Json events = Json::array();
-    for (int i = 0; i < ShownEventCount(b); ++i) {
-        MacroEvent e = EventAt(b, i);
-        events.push_back(Json::array({e.key, e.action, e.delay}));
-    }
+    Json events = EventsToJson(b.events, ShownEventCount(b));
     Json j = Json::object();
     j["number"] = b.number;
     j["code"] = b.code;
@@ -121,7 +130,7 @@ Status ButtonFromJson(const Json& value, ButtonRecord& b) {
         else if (key == "eventCount")
             eventCount = &member;
         else if (key == "events")
-            s = ReadEvents(*(events = &member), b);
+            s = EventsFromJson(*(events = &member), b.events);
         else if (key == "timerValue")
             s = ReadInt32(member, b.timerValue);
         else if (key == "timerName")

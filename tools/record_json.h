@@ -18,6 +18,13 @@ Status LightFromJson(const Json& value, LightEntry& light);
 int ShownEventCount(const ButtonRecord& button);
 MacroEvent EventAt(const ButtonRecord& button, int index);
 
+// A macro event area as [[key, action, delay], ...] (delays little-endian in the area).
+inline constexpr std::size_t kEventAreaSize = sizeof(MacroEvent) * kMaxMacroEvents;
+MacroEvent EventOf(const uint8_t* events, int index);
+Json EventsToJson(const uint8_t* events, int count);
+// At most 500 events; the area is zeroed first, so the bytes after the last one are 0.
+Status EventsFromJson(const Json& value, uint8_t (&events)[kEventAreaSize]);
+
 Json ButtonToJson(const ButtonRecord& button);
 // "events" replaces the whole event area; eventCount, when absent, is the number of
 // events given, and when present must agree with it.

@@ -21,6 +21,15 @@ Status ProfileNew(const CommandArgs& args, RegistryPort& registry, std::string& 
 // DIR [--json]; `registry` gives the current profile's pointer settings.
 Status SettingsShow(const CommandArgs& args, RegistryPort& registry, std::string& output);
 
+// FILE.dat [--json]; FILE.dat OUT.json; FILE.json OUT.dat
+Status MacrosShow(const CommandArgs& args, RegistryPort& registry, std::string& output);
+Status MacrosExport(const CommandArgs& args, RegistryPort& registry, std::string& output);
+Status MacrosImport(const CommandArgs& args, RegistryPort& registry, std::string& output);
+// FILE.ini [--json]; FILE.ini OUT.json; FILE.json OUT.ini
+Status TimersShow(const CommandArgs& args, RegistryPort& registry, std::string& output);
+Status TimersExport(const CommandArgs& args, RegistryPort& registry, std::string& output);
+Status TimersImport(const CommandArgs& args, RegistryPort& registry, std::string& output);
+
 // A profile file as the configuration application reads it, into a cleared record;
 // refused when the file cannot be read or has no [Setting] section.
 Status ReadProfileFile(const std::string& path, ProfileRecord& profile);
