@@ -44,7 +44,8 @@ Status ReadInteger(const Json& value, int64_t lo, int64_t hi, int64_t& out) {
     bool inRange = false;
     if (value.is_number_unsigned()) {
         auto u = value.get<uint64_t>();
-        inRange = hi >= 0 && u <= static_cast<uint64_t>(hi);
+        // Non-negative JSON numbers arrive as unsigned: the lower bound counts too.
+        inRange = hi >= 0 && u <= static_cast<uint64_t>(hi) && static_cast<int64_t>(u) >= lo;
         if (inRange) out = static_cast<int64_t>(u);
     } else if (value.is_number_integer()) {
         auto v = value.get<int64_t>();

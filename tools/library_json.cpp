@@ -84,11 +84,12 @@ Status SetFromJson(const Json& value, const MacroLibrary& earlier, MacroSet& set
         if (key == "name") {
             s = ReadName(item, kMaxSetNameBytes, set.name);
             if (s.ok() && (!IsStorableSetName(set.name) || TrimName(set.name) != set.name))
-                s = Status::Error("\"" + AnsiToUtf8(set.name) +
-                                  "\" cannot name a macro set (blanks around it, \"[\", \"]\", "
+                s = Status::Error(Json(AnsiToUtf8(set.name)).dump() +
+                                  " cannot name a macro set (blanks around it, \"[\", \"]\", "
                                   "control characters or the name of the set list)");
             if (s.ok() && FindSet(earlier, set.name) >= 0)
-                s = Status::Error("a set named \"" + AnsiToUtf8(set.name) + "\" comes before");
+                s = Status::Error("a set named " + Json(AnsiToUtf8(set.name)).dump() +
+                                  " comes before");
         } else if (key == "macros") {
             s = ExpectList(item, kMaxMacrosPerSet, "macros");
             for (std::size_t i = 0; s.ok() && i < item.size(); ++i) {
@@ -113,7 +114,8 @@ Status TimerFromJson(const Json& value, const TimerList& earlier, TimerRecord& t
             r = ReadName(item, sizeof timer.name - 1, name);
             if (r.ok() && TrimName(name).empty()) r = Status::Error("a timer needs a name");
             if (r.ok() && FindTimer(earlier, name) >= 0)
-                r = Status::Error("a timer named \"" + AnsiToUtf8(name) + "\" comes before");
+                r = Status::Error("a timer named " + Json(AnsiToUtf8(name)).dump() +
+                                  " comes before");
             if (r.ok()) CopyToField(timer.name, sizeof timer.name, name);
         } else if (key == "seconds") {
             int64_t seconds = 0;
