@@ -325,7 +325,23 @@ TEST(ButtonCommands, RememberedTwinCodeStaysWithItsProfile) {
     // "Disabled", not profile 0's macro code without a macro.
     f.Apply(1, 4, 1001);
     EXPECT_EQ(f.button(1, 16).code, 6);
-    // Profile 0 gets its macro back.
+    // Nor profile 0's program code, even when profile 1's twin area holds a path.
+    ButtonChoice program;
+    program.command = 1015;
+    program.programPath = "C:\\p.exe";
+    f.Apply(0, 4, 1001);
+    ASSERT_EQ(f.Apply(0, 16, program), ApplyOutcome::kAssigned);
+    f.Apply(0, 4, 1024);
+    EXPECT_EQ(f.twins.Remembered(0, 16), 15);
+    f.Apply(1, 4, 1024);
+    std::strcpy(f.button(1, 16).programPath, "C:\\other.exe");
+    f.Apply(1, 4, 1001);
+    EXPECT_EQ(f.button(1, 16).code, 6);
+    // Profile 0 gets its program back, then its macro.
+    f.Apply(0, 4, 1001);
+    EXPECT_EQ(f.button(0, 16).code, 15);
+    ASSERT_EQ(f.Apply(0, 16, macro), ApplyOutcome::kAssigned);
+    f.Apply(0, 4, 1024);
     f.Apply(0, 4, 1001);
     EXPECT_EQ(f.button(0, 16).code, 48);
     EXPECT_STREQ(f.button(0, 16).macroName, "Burst");
