@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "fuzz/fuzz_check.h"
-#include "option/function_codes.h"
+#include "option/button_catalogue.h"
 #include "option/macro_reconcile.h"
 #include "settings/ini_document.h"
 #include "settings/library_names.h"
@@ -85,7 +85,7 @@ void CheckReconcile(std::string_view bytes) {
     Clear(*settings);
     ButtonRecord& button = settings->Profiles[0].Buttons[0];
     std::memcpy(&button, bytes.data(), std::min(bytes.size(), sizeof button));
-    button.code = option::kMacroCode;
+    button.code = option::code::kMacro;
     for (ProfileRecord& p : settings->Profiles) p.Buttons[1] = button;
     auto before = std::make_unique<SettingsSet>(*settings);
     MacroLibrary lib = ReadMacroLibrary(IniDocument::Parse(bytes));

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "option/function_codes.h"
+#include "option/button_catalogue.h"
 #include "settings/library_names.h"
 #include "settings/profile_file.h"
 
@@ -22,7 +22,7 @@ bool SameEvents(const MacroRecord& a, const MacroRecord& b) {
 
 // Brings one button's macro into the library; true when the library changed.
 bool ReconcileButton(MacroLibrary& library, const ButtonRecord& button) {
-    if (button.code != kMacroCode) return false;
+    if (button.code != code::kMacro) return false;
     std::string setName(TrimName(FieldText(button.macroSetName, sizeof button.macroSetName)));
     if (setName.empty()) return false;
     MacroRecord fromButton = MacroOfButton(button);

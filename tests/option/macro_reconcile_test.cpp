@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "option/function_codes.h"
+#include "option/button_catalogue.h"
 #include "settings/ini_file.h"
 #include "settings/library_names.h"
 #include "settings/profile_file.h"
@@ -28,7 +28,7 @@ std::unique_ptr<SettingsSet> Settings() {
 
 // Puts `macro` of set `setName` on a button as the catalogue does.
 void HoldMacro(ButtonRecord& b, const std::string& setName, const MacroRecord& macro) {
-    b.code = kMacroCode;
+    b.code = code::kMacro;
     std::memset(b.macroSetName, 0, sizeof b.macroSetName);
     std::memset(b.macroName, 0, sizeof b.macroName);
     CopyToField(b.macroSetName, sizeof b.macroSetName, setName);
@@ -93,7 +93,7 @@ TEST(MacroReconcile, OnlyMacroButtonsCount) {
     MacroLibrary lib;
     auto settings = Settings();
     HoldMacro(settings->Profiles[0].Buttons[2], "Set", MacroWithEvents("m", 1));
-    settings->Profiles[0].Buttons[2].code = kTimerCode;
+    settings->Profiles[0].Buttons[2].code = code::kTimer;
     EXPECT_FALSE(ReconcileWithProfiles(lib, *settings));
     EXPECT_TRUE(lib.sets.empty());
 }
