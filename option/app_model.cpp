@@ -2,8 +2,10 @@
 
 #include <cstring>
 
+#include "option/macro_reconcile.h"
 #include "option/option_names.h"
 #include "settings/device_info.h"
+#include "settings/platform.h"
 #include "settings/profile_file.h"
 #include "settings/registry_mirror.h"
 
@@ -72,6 +74,9 @@ Notice AppModel::Start() {
     if (!ports_.store.ReadOsdSettings(osd_)) osd_ = DefaultOsdSettings();
     *working_ = *applied_;
     ReadDevices();
+    timers_ = LoadTimerList(ports_.store.PathOf(kTimerFile));
+    library_ = LoadMacroLibrary(ports_.store.PathOf(kMacroLibraryFile));
+    MergeLibrary();
     // The pointer settings shown are the live ones of Windows.
     if (fromBlock && ValidSlot(working_->CurrentProfile))
         ReadRegistry(ports_.registry, working_->Profiles[working_->CurrentProfile]);
@@ -136,7 +141,25 @@ void AppModel::OnSettingsReadBack() {
     if (CopyFromBlock(*applied_)) {
         ClearChangeFlags(*applied_);
         *working_ = *applied_;
+        MergeLibrary();
     }
+}
+
+// A button's macro is what the mouse plays: the library learns it.
+void AppModel::MergeLibrary() {
+    ReconcileWithProfiles(library_, *applied_);
+    SaveLibrary();
+}
+
+// Both files lie in the config folder, which a fresh installation may not have yet.
+bool AppModel::SaveLibrary() {
+    platform::MakeDirectory(ports_.store.PathOf(kConfigDir));
+    return SaveMacroLibrary(library_, ports_.store.PathOf(kMacroLibraryFile));
+}
+
+bool AppModel::SaveTimers() {
+    platform::MakeDirectory(ports_.store.PathOf(kConfigDir));
+    return SaveTimerList(timers_, ports_.store.PathOf(kTimerFile));
 }
 
 void AppModel::OnSettingsChanged() {

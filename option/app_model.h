@@ -11,10 +11,12 @@
 #include "option/profile_transfer.h"
 #include "option/version_texts.h"
 #include "settings/device_info.h"
+#include "settings/macro_library.h"
 #include "settings/osd_settings.h"
 #include "settings/registry_port.h"
 #include "settings/settings_set.h"
 #include "settings/settings_store.h"
+#include "settings/timer_list.h"
 
 namespace tesh::option {
 
@@ -48,7 +50,8 @@ class AppModel {
     explicit AppModel(const AppPorts& ports);
 
     // Start-up after the window exists: version texts, the block (or the files), the
-    // working copy, DeviceInfo.ini and the live pointer settings.
+    // working copy, DeviceInfo.ini, the live pointer settings, the timers, and the macro
+    // library with the buttons' macros merged in and saved.
     Notice Start();
 
     SettingsSet& working() { return *working_; }
@@ -72,7 +75,7 @@ class AppModel {
     void Cancel();
 
     // The monitor's messages.
-    void OnSettingsReadBack();    // 1254
+    void OnSettingsReadBack();    // 1254 (the macros read back go into the library)
     void OnSettingsChanged();     // 1255
     void OnSensorChanged();       // 1257
     void OnInfoDataChanged();     // 1264
@@ -90,6 +93,11 @@ class AppModel {
     const std::string& softwareText() const { return softwareText_; }
     const SupportLinks& links() const { return links_; }
     const DeviceInfoTable& devices() const { return *devices_; }
+    MacroLibrary& library() { return library_; }
+    TimerList& timers() { return timers_; }
+    // The library and Timer.ini written back; false when the file could not be.
+    bool SaveLibrary();
+    bool SaveTimers();
     const OsdSettings& osd() const { return osd_; }
     bool blockAttached() const { return ports_.block.opened(); }
 
@@ -98,11 +106,14 @@ class AppModel {
     bool PutIntoBlock(SettingsSet& working);
     void ReadVersionTexts();
     void ReadDevices();
+    void MergeLibrary();
 
     AppPorts ports_;
     std::unique_ptr<SettingsSet> applied_;
     std::unique_ptr<SettingsSet> working_;
     std::unique_ptr<DeviceInfoTable> devices_;
+    MacroLibrary library_;
+    TimerList timers_;
     OsdSettings osd_;
     std::string firmwareText_;
     std::string softwareText_;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "option/option_names.h"
 #include "settings/ini_file.h"
@@ -279,6 +280,44 @@ TEST_F(AppModelTest, SaveReplacesAFileWholeAndNeverASlotFile) {
     EXPECT_NE(saved.find("TiltSpeed=2"), std::string::npos);
     // A folder that does not exist: the user is told.
     EXPECT_EQ(model.SaveProfile(dir.File("no/such/dir/x.qfm")), Notice::kFileNotSaved);
+}
+
+// A button's macro is what the mouse plays: the library learns it at start and after
+// the monitor read everything back, and keeps it in its file.
+TEST_F(AppModelTest, TheLibraryLearnsTheButtonsMacrosAtStartAndAfterAReadBack) {
+    const auto giveMacro = [&](int profile, int slot, const char* set, const char* name) {
+        ButtonRecord& button = block.data->Profiles[profile].Buttons[slot];
+        button.code = 48;
+        std::strcpy(button.macroSetName, set);
+        std::strcpy(button.macroName, name);
+        button.eventCount = 2;
+        button.repeatCount = 3;
+        for (int i = 0; i < 8; ++i) button.events[i] = static_cast<uint8_t>(i + 1);
+    };
+    TimerList timers{NewTimer("Boss", 20)};
+    std::filesystem::create_directories(dir.File("config"));
+    ASSERT_TRUE(SaveTimerList(timers, dir.File("config/Timer.ini")));
+    giveMacro(1, 7, "Shooter", "Burst");
+
+    ASSERT_EQ(model.Start(), Notice::kNone);
+    ASSERT_EQ(model.timers().size(), 1u);
+    EXPECT_STREQ(model.timers()[0].name, "Boss");
+    ASSERT_EQ(model.library().sets.size(), 1u);
+    EXPECT_EQ(model.library().sets[0].name, "Shooter");
+    ASSERT_EQ(model.library().sets[0].macros.size(), 1u);
+    EXPECT_EQ(model.library().sets[0].macros[0].eventCount, 2);
+    EXPECT_EQ(LoadMacroLibrary(dir.File("config/Preset_sequence.dat")).sets.size(), 1u);
+
+    giveMacro(3, 8, "Racing", "Nitro");
+    model.OnSettingsReadBack();
+    const MacroLibrary saved = LoadMacroLibrary(dir.File("config/Preset_sequence.dat"));
+    ASSERT_EQ(saved.sets.size(), 2u);
+    EXPECT_EQ(saved.sets[1].name, "Racing");
+    EXPECT_EQ(saved.sets[1].macros[0].repeatCount, 3);
+
+    model.timers().push_back(NewTimer("Reload", 45));
+    EXPECT_TRUE(model.SaveTimers());
+    EXPECT_EQ(LoadTimerList(dir.File("config/Timer.ini")).size(), 2u);
 }
 
 }  // namespace
