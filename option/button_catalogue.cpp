@@ -1,7 +1,6 @@
 #include "option/button_catalogue.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 
 #include "settings/profile_file.h"
@@ -193,13 +192,6 @@ MenuItem QuixAimPopup(const ProfileRecord& profile) {
     return popup;
 }
 
-std::string_view Trimmed(std::string_view s) {
-    const auto space = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
-    while (!s.empty() && space(s.front())) s.remove_prefix(1);
-    while (!s.empty() && space(s.back())) s.remove_suffix(1);
-    return s;
-}
-
 }  // namespace
 
 bool SlotExists(int slot) {
@@ -252,15 +244,6 @@ std::vector<QuibDevice> QuibDevicesOf(const DeviceInfoTable& table) {
         devices.push_back({e.PID, FieldText(e.Name, sizeof e.Name)});
     }
     return devices;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    a = Trimmed(a);
-    b = Trimmed(b);
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 std::optional<std::vector<MenuItem>> BuildButtonMenu(const CatalogueRequest& request) {

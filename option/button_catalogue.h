@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "settings/device_info.h"
+#include "settings/library_names.h"
 #include "settings/macro_library.h"
 #include "settings/settings_set.h"
 #include "settings/timer_list.h"
@@ -107,9 +108,6 @@ struct CatalogueLists {
 // The Quib devices of DeviceInfo.ini: product id and name (a name that fills its field
 // without a terminator ends at the field).
 std::vector<QuibDevice> QuibDevicesOf(const DeviceInfoTable& table);
-
-// Names of macros, macro sets and timers match trimmed and without regard to case.
-bool SameName(std::string_view a, std::string_view b);
 
 struct MenuItem {
     enum class Kind { kCommand, kSeparator, kPopup };
