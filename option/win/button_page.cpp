@@ -34,7 +34,6 @@ constexpr Spot kButtonSpots[kShiftLayerOffset] = {
 };
 constexpr int kSideButtonA = 3, kSideButtonB = 4;
 constexpr int kMarkRadius = 7;
-constexpr COLORREF kMarkColour = RGB(0x3c, 0x89, 0xbf);
 constexpr COLORREF kRingColour = RGB(0xe6, 0xe9, 0xec);
 constexpr int kRingPen = 2;
 enum PictureGroup { kNormalLayer, kShiftA, kShiftB, kShiftBoth, kShiftNone };
@@ -45,7 +44,18 @@ RECT SpotRect(int column, int button, bool leftHanded) {
     return RECT{x - kMarkRadius, s.y - kMarkRadius, x + kMarkRadius + 1, s.y + kMarkRadius + 1};
 }
 
+constexpr int kFirstSet = 1, kSecondSet = 2;
+
 }  // namespace
+
+const COLORREF ButtonPage::kHighlightColour = RGB(0x3c, 0x89, 0xbf);
+
+POINT ButtonPage::HighlightSpot(int picture, bool leftHanded) {
+    if (picture < 0 || picture >= kHighlightPictures) return POINT{0, 0};
+    const RECT r =
+        SpotRect(picture < kShiftLayerOffset ? 0 : 1, picture % kShiftLayerOffset, leftHanded);
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
 
 bool ButtonPage::Create(HWND mainWindow, int id, const RECT& rect, bool windowsXp) {
     windowsXp_ = windowsXp;
@@ -54,7 +64,6 @@ bool ButtonPage::Create(HWND mainWindow, int id, const RECT& rect, bool windowsX
     for (int slot = 0; slot < kButtonSlots; ++slot) {
         const char* place = ButtonLabelLayout(slot);
         labels_[slot].Create(hwnd(), LabelOfSlot(slot), Layout(place));
-        labels_[slot].SetSkin(skin::LayoutRect(place), pictures);
         labels_[slot].SetHoverId(LabelOfSlot(slot));
     }
     rightHanded_.Create(hwnd(), kRightHandedId, Layout(kRightHandedLayout));
@@ -102,7 +111,7 @@ void ButtonPage::PaintOver(HDC dc) {
     const bool leftHanded = model_.edited().Orientation == 1;
     const int group = highlight_ / kShiftLayerOffset;
     const int saved = SaveDC(dc);
-    skin::OwnedBrush mark(CreateSolidBrush(kMarkColour));
+    skin::OwnedBrush mark(CreateSolidBrush(kHighlightColour));
     SelectObject(dc, mark.get());
     SelectObject(dc, GetStockObject(NULL_PEN));
     const RECT spot = SpotRect(column, highlight_ % kShiftLayerOffset, leftHanded);
@@ -134,8 +143,12 @@ void ButtonPage::RefreshLabels() {
         if (!SlotExists(slot)) continue;
         const ButtonRecord& button = profile.Buttons[slot];
         skin::SkinButton& label = labels_[slot];
-        label.SetSkin(skin::LayoutRect(ButtonLabelLayout(slot)),
-                      UsesFirstBitmapSet(slot, button.code) ? inert : live);
+        const int set = UsesFirstBitmapSet(slot, button.code) ? kFirstSet : kSecondSet;
+        if (set != labelSets_[slot]) {
+            label.SetSkin(skin::LayoutRect(ButtonLabelLayout(slot)),
+                          set == kFirstSet ? inert : live);
+            labelSets_[slot] = set;
+        }
         label.SetCaption(ButtonLabel(button, profile, layout));
         UpdateWindow(label.hwnd());
     }

@@ -31,6 +31,10 @@ class ButtonPage : public skin::ChildPage {
 
     // The highlight picture shown (0..59), or -1.
     int highlight() const { return highlight_; }
+    // The centre of the mark that highlight picture 0..59 puts on its button, in the
+    // page, and its colour.
+    static POINT HighlightSpot(int picture, bool leftHanded);
+    static const COLORREF kHighlightColour;
 
   protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -50,6 +54,7 @@ class ButtonPage : public skin::ChildPage {
     TwinMemory twins_;
     MenuToggle toggle_;
     skin::SkinButton labels_[kButtonSlots];
+    int labelSets_[kButtonSlots] = {};  // the bitmap set each label was cut from, 0: none
     skin::SkinButton rightHanded_, leftHanded_, macroManager_;
     skin::RadioGroup orientation_;
     int highlight_ = -1;

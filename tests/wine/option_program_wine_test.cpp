@@ -16,6 +16,7 @@
 #include "option/language_files.h"
 #include "option/option_names.h"
 #include "option/win/block_view.h"
+#include "option/win/button_page.h"
 #include "option/win/dpi_row.h"
 #include "option/win/main_page.h"
 #include "option/win/main_window_layout.h"
@@ -86,6 +87,16 @@ std::size_t IndexOf(const std::vector<option::MenuItem>& items, const std::strin
     std::size_t i = 0;
     while (i < items.size() && items[i].text != text) ++i;
     return i;
+}
+
+// The colour of a screen pixel as 0x00RRGGBB.
+uint32_t PixelAt(POINT screen) {
+    const auto pixels = CaptureScreen(RECT{screen.x, screen.y, screen.x + 1, screen.y + 1});
+    return pixels.empty() ? 0xFFFFFFFF : pixels[0];
+}
+uint32_t Rgb(COLORREF colour) {
+    return static_cast<uint32_t>(GetRValue(colour)) << 16 |
+           static_cast<uint32_t>(GetGValue(colour)) << 8 | GetBValue(colour);
 }
 
 // The whole screen, for pictures with popup menus beyond the window.
@@ -192,6 +203,8 @@ TEST_F(OptionAppTest, MainPageChangesReachTheMouseOnApplyAndCancelKeepsThemAway)
 
 TEST_F(OptionAppTest, AFunctionPickedFromAButtonsMenuReachesTheMouseOnApply) {
     constexpr int kSlot = 3;  // device button 3
+    constexpr int kShiftSlot = 4, kShiftTwin = 16;
+    constexpr int kQuixshiftCode = 65, kClickCode = 1, kDisabledCode = 6;
     StartConnected();
     ASSERT_TRUE(app_.Start());
     BlockClient block;
@@ -219,6 +232,15 @@ TEST_F(OptionAppTest, AFunctionPickedFromAButtonsMenuReachesTheMouseOnApply) {
     }));
     app_.Screenshot("option_button_page");
 
+    // The pointer over the label marks the button on the mouse beside it.
+    const POINT spot = app_.OnPage(option::ButtonPage::HighlightSpot(kSlot, false));
+    const uint32_t mark = Rgb(option::ButtonPage::kHighlightColour);
+    EXPECT_NE(PixelAt(spot), mark);
+    app_.input.MoveTo(app_.OnPage(label));
+    EXPECT_TRUE(WaitUntil([&] { return PixelAt(spot) == mark; }));
+    app_.input.MoveTo(app_.OnPage(option::ButtonLabelLayout(kSlot + 1)));
+    EXPECT_TRUE(WaitUntil([&] { return PixelAt(spot) != mark; }));
+
     // A click on the label opens its menu; a second click on it closes the menu, and
     // the next one opens it again.
     HWND menu = nullptr;
@@ -239,9 +261,22 @@ TEST_F(OptionAppTest, AFunctionPickedFromAButtonsMenuReachesTheMouseOnApply) {
     app_.input.Click(MenuItemPoint(popup, media, mute));
     ASSERT_TRUE(WaitUntil([&] { return VisibleWindowOfClass(kMenuClass) == nullptr; }));
     EXPECT_TRUE(IsWindow(labelWindow));
+
+    // "Click" for the Quixshift button B5 gives its twin a function of its own again.
+    const char* shiftLabel = option::ButtonLabelLayout(kShiftSlot);
+    const auto shiftSession = option::OpenButtonMenu(*before, {profile, kShiftSlot}, false, {});
+    ASSERT_TRUE(shiftSession.has_value());
+    const std::size_t click = IndexOf(shiftSession->items, "Click");
+    ASSERT_LT(click, shiftSession->items.size());
+    app_.ClickOnPage(shiftLabel);
+    ASSERT_TRUE(WaitUntil([&] { return (menu = VisibleWindowOfClass(kMenuClass)) != nullptr; }));
+    app_.input.Click(MenuItemPoint(menu, shiftSession->items, click));
+    ASSERT_TRUE(WaitUntil([&] { return VisibleWindowOfClass(kMenuClass) == nullptr; }));
     app_.Screenshot("option_button_page_assigned");
 
     // Apply sends the profile's button report and nothing else.
+    ASSERT_EQ(before->Profiles[profile].Buttons[kShiftSlot].code, kQuixshiftCode);
+    ASSERT_EQ(before->Profiles[profile].Buttons[kShiftTwin].code, 0);
     ClearLog();
     ApplyAndWait();
     const auto log = Log();
@@ -253,8 +288,10 @@ TEST_F(OptionAppTest, AFunctionPickedFromAButtonsMenuReachesTheMouseOnApply) {
     const auto seen = block.Read();
     EXPECT_EQ(seen->Profiles[profile].Buttons[kSlot].code, kMuteCode);
     EXPECT_EQ(seen->ButtonChanged[profile][kSlot], 0);
+    EXPECT_EQ(seen->Profiles[profile].Buttons[kShiftSlot].code, kClickCode);
+    EXPECT_EQ(seen->Profiles[profile].Buttons[kShiftTwin].code, kDisabledCode);
     for (int slot = 0; slot < kButtonSlots; ++slot) {
-        if (slot == kSlot) continue;
+        if (slot == kSlot || slot == kShiftSlot || slot == kShiftTwin) continue;
         EXPECT_EQ(seen->Profiles[profile].Buttons[slot].code,
                   before->Profiles[profile].Buttons[slot].code)
             << "slot " << slot;
