@@ -317,11 +317,16 @@ TEST_F(OptionAppTest, AProfileSavedFromOneSlotAndLoadedIntoAnotherReachesTheMous
     const std::string file = dir_.File("Shooter.qfm");
     app_.Click(ui::kSave);
     AnswerFileDialog(file);
-    ASSERT_TRUE(WaitUntil([&] { return FileExists(file); }));
+    // The file, its copy in the config folder and the slot's name in config.ini are
+    // written one after the other.
+    auto slotName = [&] {
+        return IniFile(program_.File("config.ini")).ReadString("FileName", "Profile3", "");
+    };
+    EXPECT_TRUE(WaitUntil([&] {
+        return FileExists(file) && FileExists(program_.File("config\\Shooter.qfm")) &&
+               slotName() == "Shooter";
+    })) << slotName();
     EXPECT_EQ(IniFile(file).ReadInt("Setting", "CpiLevel_X1", -1), 7);
-    EXPECT_EQ(IniFile(program_.File("config.ini")).ReadString("FileName", "Profile3", ""),
-              "Shooter");
-    EXPECT_TRUE(FileExists(program_.File("config\\Shooter.qfm")));
 
     // Loaded into slot 1 (the mouse's active one): every button of the slot is sent
     // again, with both edited profiles' settings.
