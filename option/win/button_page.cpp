@@ -185,9 +185,12 @@ void ButtonPage::ShowMenu(int slot) {
         chosen = menu.Track(hwnd(), POINT{r.left, r.bottom});
     }
     PostMessageA(hwnd(), WM_NULL, 0, 0);
+    // A click outside the menu closes it and then reaches the window under the pointer,
+    // which must not open the menu again when it is this label. A choice leaves the
+    // next click on the label free (the pointer may rest on it while Enter chooses).
     POINT cursor;
     GetCursorPos(&cursor);
-    toggle_.Closed(reinterpret_cast<uintptr_t>(WindowFromPoint(cursor)));
+    toggle_.Closed(chosen ? 0 : reinterpret_cast<uintptr_t>(WindowFromPoint(cursor)));
     label.SetSelected(false);
     SetFocus(hwnd());
     if (chosen) Carry(*session, chosen);
