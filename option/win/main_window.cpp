@@ -161,7 +161,8 @@ void MainWindow::LoadTexts() {
 void MainWindow::ShowPage(int page) {
     page_ = page;
     for (int i = 0; i < kPageCount; ++i) tabs_[i].SetSelected(i == page);
-    // Pages other than Main come with their own work; until then their area is empty.
+    // The Advanced, Trophy and Update pages come with their own work; until then their
+    // area is empty.
     mainPage_.Show(page == kMainPage);
     buttonPage_.Show(page == kButtonPage);
     if (page == kButtonPage) buttonPage_.Refresh();
