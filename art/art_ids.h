@@ -39,6 +39,11 @@
 #define IDB_PROFILE_DIALOG_HOVER 441
 #define IDB_PROFILE_DIALOG_PRESSED 442
 #define IDB_PROFILE_DIALOG_DISABLED 443
+/* The button assignment page. */
+#define IDB_BUTTON_PAGE_NORMAL 450
+#define IDB_BUTTON_PAGE_HOVER 451
+#define IDB_BUTTON_PAGE_PRESSED 452
+#define IDB_BUTTON_PAGE_DISABLED 453
 
 /* Upgrader: its window and its four notices. */
 #define IDB_UPGRADE_NORMAL 501

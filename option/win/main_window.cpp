@@ -93,6 +93,8 @@ void MainWindow::CreateControls() {
     SendMessageA(mouseType_, STM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(mouseTypePicture_.get()));
     mainPage_.Create(hwnd(), kFirstPageId, skin::LayoutRect(kPagePosition), directory_);
+    buttonPage_.Create(hwnd(), kFirstPageId + kButtonPage, skin::LayoutRect(kPagePosition),
+                       CurrentOsClass() == kWindowsXpClass);
 }
 
 void MainWindow::Start() {
@@ -107,6 +109,7 @@ void MainWindow::Start() {
 void MainWindow::Refresh() {
     RefreshSlots();
     mainPage_.Refresh();
+    buttonPage_.Refresh();
     ShowWindow(mouseType_, model_.working().MouseType == 1 ? SW_SHOW : SW_HIDE);
 }
 
@@ -158,8 +161,11 @@ void MainWindow::LoadTexts() {
 void MainWindow::ShowPage(int page) {
     page_ = page;
     for (int i = 0; i < kPageCount; ++i) tabs_[i].SetSelected(i == page);
-    // Pages other than Main come with their own work; until then their area is empty.
+    // The Advanced, Trophy and Update pages come with their own work; until then their
+    // area is empty.
     mainPage_.Show(page == kMainPage);
+    buttonPage_.Show(page == kButtonPage);
+    if (page == kButtonPage) buttonPage_.Refresh();
 }
 
 void MainWindow::OnSlotMarker(int slot) {
@@ -181,6 +187,7 @@ bool MainWindow::Apply(uintptr_t applyKind) {
     apply_.Enable(false);
     const Notice notice = model_.Apply(applyKind);
     mainPage_.Refresh();
+    buttonPage_.Refresh();
     RefreshSlots();
     ok_.Enable(true);
     apply_.Enable(true);
@@ -200,6 +207,7 @@ void MainWindow::LoadProfileFile() {
     if (!path) return;
     const Notice notice = model_.LoadProfile(*path);
     if (notice != Notice::kNone) return Tell(notice);
+    buttonPage_.ProfileLoaded(model_.slot());
     Refresh();
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "option/app_model.h"
+#include "option/win/button_page.h"
 #include "option/win/colour_swatch.h"
 #include "option/win/help_texts.h"
 #include "option/win/hint_line.h"
@@ -26,7 +27,11 @@ namespace tesh::option {
 class MainWindow : public skin::SkinnedDialog {
   public:
     MainWindow(AppModel& model, SettingsStore& store, std::string programDirectory)
-        : model_(model), store_(store), directory_(std::move(programDirectory)), mainPage_(model) {}
+        : model_(model),
+          store_(store),
+          directory_(std::move(programDirectory)),
+          mainPage_(model),
+          buttonPage_(model) {}
     bool Create();
     static constexpr char kClassName[] = "TeshOptionMainWindow";
 
@@ -70,6 +75,7 @@ class MainWindow : public skin::SkinnedDialog {
     skin::OwnedBitmap mouseTypePicture_;
     HWND mouseType_ = nullptr;
     MainPage mainPage_;
+    ButtonPage buttonPage_;
     HintLine hint_;
 };
 

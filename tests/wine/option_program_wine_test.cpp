@@ -4,13 +4,19 @@
 // the files tell what reached where.
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "monitor/program_names.h"
 #include "monitor/win/current_user_access.h"
+#include "option/button_page_model.h"
 #include "option/language_files.h"
 #include "option/option_names.h"
 #include "option/win/block_view.h"
+#include "option/win/button_page.h"
 #include "option/win/dpi_row.h"
 #include "option/win/main_page.h"
 #include "option/win/main_window_layout.h"
@@ -33,6 +39,71 @@ namespace ui = option::layout;
 
 constexpr char kMenuClass[] = "#32768";
 constexpr int kApplyTooltip = 1026;
+constexpr int kMuteCode = 37;
+constexpr char kButtonReport[] = "SET 07 3b ";
+// The media event the mouse reports when its mute button is pressed.
+constexpr char kMuteEvent[] = "EVT f000 0025";
+
+// A visible popup menu window other than `other`, or null.
+HWND MenuWindowBesides(HWND other) {
+    struct Search {
+        HWND other;
+        HWND found;
+    } search{other, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            char name[16] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (window == s->other || !IsWindowVisible(window) || std::string(name) != kMenuClass)
+                return TRUE;
+            s->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The screen point of item `index` of a skinned menu window showing `items`: the items
+// lie one below the other, centred in the window's client area.
+POINT MenuItemPoint(HWND menu, const std::vector<option::MenuItem>& items, std::size_t index) {
+    auto height = [](const option::MenuItem& item) {
+        return item.kind == option::MenuItem::Kind::kSeparator ? skin::SkinMenu::kSeparatorHeight
+                                                               : skin::SkinMenu::kItemHeight;
+    };
+    int total = 0, above = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i < index) above += height(items[i]);
+        total += height(items[i]);
+    }
+    RECT client;
+    GetClientRect(menu, &client);
+    const int top = (client.bottom - total) / 2 + above;
+    return ClientToScreenPoint(menu, POINT{client.right / 2, top + height(items[index]) / 2});
+}
+
+// The index of the entry with the text, or the count when there is none.
+std::size_t IndexOf(const std::vector<option::MenuItem>& items, const std::string& text) {
+    std::size_t i = 0;
+    while (i < items.size() && items[i].text != text) ++i;
+    return i;
+}
+
+// The colour of a screen pixel as 0x00RRGGBB.
+uint32_t PixelAt(POINT screen) {
+    const auto pixels = CaptureScreen(RECT{screen.x, screen.y, screen.x + 1, screen.y + 1});
+    return pixels.empty() ? 0xFFFFFFFF : pixels[0];
+}
+uint32_t Rgb(COLORREF colour) {
+    return static_cast<uint32_t>(GetRValue(colour)) << 16 |
+           static_cast<uint32_t>(GetGValue(colour)) << 8 | GetBValue(colour);
+}
+
+// The whole screen, for pictures with popup menus beyond the window.
+bool SaveWholeScreen(const std::string& name) {
+    return SaveScreen(RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
+                      name);
+}
 
 // A screen point of a top-level window's client area, from a layout string.
 POINT InWindow(HWND window, const char* layout) {
@@ -130,6 +201,111 @@ TEST_F(OptionAppTest, MainPageChangesReachTheMouseOnApplyAndCancelKeepsThemAway)
     EXPECT_EQ(SlotValue(2, "DbleClickSpeed"), savedDoubleClick);
 }
 
+TEST_F(OptionAppTest, AFunctionPickedFromAButtonsMenuReachesTheMouseOnApply) {
+    constexpr int kSlot = 3;  // device button 3
+    constexpr int kShiftSlot = 4, kShiftTwin = 16;
+    constexpr int kQuixshiftCode = 65, kClickCode = 1, kDisabledCode = 6;
+    StartConnected();
+    ASSERT_TRUE(app_.Start());
+    BlockClient block;
+    ASSERT_TRUE(block.opened());
+    const auto before = block.Read();
+    const int profile = before->CurrentProfile;
+    ASSERT_NE(before->Profiles[profile].Buttons[kSlot].code, kMuteCode);
+    // The menu as the page builds it for the slot (its top entries do not depend on the
+    // macro, timer and device lists).
+    const auto session = option::OpenButtonMenu(*before, {profile, kSlot}, false, {});
+    ASSERT_TRUE(session.has_value());
+    const std::vector<option::MenuItem>& top = session->items;
+    const std::size_t multimedia = IndexOf(top, "Multimedia");
+    ASSERT_LT(multimedia, top.size());
+    const std::vector<option::MenuItem>& media = top[multimedia].items;
+    const std::size_t mute = IndexOf(media, "Windows Mute");
+    ASSERT_LT(mute, media.size());
+
+    app_.Click(ui::kTabs[ui::kButtonPage]);
+    const char* label = option::ButtonLabelLayout(kSlot);
+    const HWND labelWindow = OptionProgram::WindowAt(app_.OnPage(label));
+    ASSERT_TRUE(WaitUntil([&] {
+        return GetDlgCtrlID(OptionProgram::WindowAt(app_.OnPage(label))) ==
+               option::LabelOfSlot(kSlot);
+    }));
+    app_.Screenshot("option_button_page");
+
+    // The pointer over the label marks the button on the mouse beside it.
+    const POINT spot = app_.OnPage(option::ButtonPage::HighlightSpot(kSlot, false));
+    const uint32_t mark = Rgb(option::ButtonPage::kHighlightColour);
+    EXPECT_NE(PixelAt(spot), mark);
+    app_.input.MoveTo(app_.OnPage(label));
+    EXPECT_TRUE(WaitUntil([&] { return PixelAt(spot) == mark; }));
+    app_.input.MoveTo(app_.OnPage(option::ButtonLabelLayout(kSlot + 1)));
+    EXPECT_TRUE(WaitUntil([&] { return PixelAt(spot) != mark; }));
+
+    // A click on the label opens its menu; a second click on it closes the menu, and
+    // the next one opens it again.
+    HWND menu = nullptr;
+    app_.ClickOnPage(label);
+    ASSERT_TRUE(WaitUntil([&] { return (menu = VisibleWindowOfClass(kMenuClass)) != nullptr; }));
+    app_.ClickOnPage(label);
+    ASSERT_TRUE(WaitUntil([&] { return VisibleWindowOfClass(kMenuClass) == nullptr; }));
+    app_.ClickOnPage(label);
+    ASSERT_TRUE(WaitUntil([&] { return (menu = VisibleWindowOfClass(kMenuClass)) != nullptr; }));
+
+    // "Multimedia", then "Windows Mute".
+    app_.input.Click(MenuItemPoint(menu, top, multimedia));
+    HWND popup = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (popup = MenuWindowBesides(menu)) != nullptr; }));
+    RedrawWindow(menu, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RedrawWindow(popup, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    SaveWholeScreen("option_button_menu");
+    app_.input.Click(MenuItemPoint(popup, media, mute));
+    ASSERT_TRUE(WaitUntil([&] { return VisibleWindowOfClass(kMenuClass) == nullptr; }));
+    EXPECT_TRUE(IsWindow(labelWindow));
+
+    // "Click" for the Quixshift button B5 gives its twin a function of its own again.
+    const char* shiftLabel = option::ButtonLabelLayout(kShiftSlot);
+    const auto shiftSession = option::OpenButtonMenu(*before, {profile, kShiftSlot}, false, {});
+    ASSERT_TRUE(shiftSession.has_value());
+    const std::size_t click = IndexOf(shiftSession->items, "Click");
+    ASSERT_LT(click, shiftSession->items.size());
+    app_.ClickOnPage(shiftLabel);
+    ASSERT_TRUE(WaitUntil([&] { return (menu = VisibleWindowOfClass(kMenuClass)) != nullptr; }));
+    app_.input.Click(MenuItemPoint(menu, shiftSession->items, click));
+    ASSERT_TRUE(WaitUntil([&] { return VisibleWindowOfClass(kMenuClass) == nullptr; }));
+    app_.Screenshot("option_button_page_assigned");
+
+    // Apply sends the profile's button report and nothing else.
+    ASSERT_EQ(before->Profiles[profile].Buttons[kShiftSlot].code, kQuixshiftCode);
+    ASSERT_EQ(before->Profiles[profile].Buttons[kShiftTwin].code, 0);
+    ClearLog();
+    ApplyAndWait();
+    const auto log = Log();
+    const auto writes = Writes(log);
+    ASSERT_EQ(writes.size(), 1u) << ::testing::PrintToString(log);
+    char expected[16];
+    std::snprintf(expected, sizeof expected, "%s%02x", kButtonReport, profile);
+    EXPECT_TRUE(StartsWith(writes[0], expected)) << writes[0];
+    const auto seen = block.Read();
+    EXPECT_EQ(seen->Profiles[profile].Buttons[kSlot].code, kMuteCode);
+    EXPECT_EQ(seen->ButtonChanged[profile][kSlot], 0);
+    EXPECT_EQ(seen->Profiles[profile].Buttons[kShiftSlot].code, kClickCode);
+    EXPECT_EQ(seen->Profiles[profile].Buttons[kShiftTwin].code, kDisabledCode);
+    for (int slot = 0; slot < kButtonSlots; ++slot) {
+        if (slot == kSlot || slot == kShiftSlot || slot == kShiftTwin) continue;
+        EXPECT_EQ(seen->Profiles[profile].Buttons[slot].code,
+                  before->Profiles[profile].Buttons[slot].code)
+            << "slot " << slot;
+    }
+
+    // The mouse's button now mutes: the mouse does that itself and reports it.
+    ClearLog();
+    ASSERT_EQ(Vmouse("press " + std::to_string(kSlot)).exitCode, 0);
+    ASSERT_EQ(Vmouse("release " + std::to_string(kSlot)).exitCode, 0);
+    const auto events = Log();
+    EXPECT_NE(std::find(events.begin(), events.end(), kMuteEvent), events.end())
+        << ::testing::PrintToString(events);
+}
+
 TEST_F(OptionAppTest, AProfileSavedFromOneSlotAndLoadedIntoAnotherReachesTheMouse) {
     StartConnected();
     ASSERT_TRUE(app_.Start());
@@ -141,11 +317,16 @@ TEST_F(OptionAppTest, AProfileSavedFromOneSlotAndLoadedIntoAnotherReachesTheMous
     const std::string file = dir_.File("Shooter.qfm");
     app_.Click(ui::kSave);
     AnswerFileDialog(file);
-    ASSERT_TRUE(WaitUntil([&] { return FileExists(file); }));
+    // The file, its copy in the config folder and the slot's name in config.ini are
+    // written one after the other.
+    auto slotName = [&] {
+        return IniFile(program_.File("config.ini")).ReadString("FileName", "Profile3", "");
+    };
+    EXPECT_TRUE(WaitUntil([&] {
+        return FileExists(file) && FileExists(program_.File("config\\Shooter.qfm")) &&
+               slotName() == "Shooter";
+    })) << slotName();
     EXPECT_EQ(IniFile(file).ReadInt("Setting", "CpiLevel_X1", -1), 7);
-    EXPECT_EQ(IniFile(program_.File("config.ini")).ReadString("FileName", "Profile3", ""),
-              "Shooter");
-    EXPECT_TRUE(FileExists(program_.File("config\\Shooter.qfm")));
 
     // Loaded into slot 1 (the mouse's active one): every button of the slot is sent
     // again, with both edited profiles' settings.
