@@ -4,6 +4,7 @@
 
 #include "art/art_ids.h"
 #include "option/button_labels.h"
+#include "option/library_listings.h"
 #include "option/win/catalogue_menu.h"
 #include "settings/win/windows_keyboard_layout.h"
 #include "skin/win/layout_rect.h"
@@ -156,6 +157,8 @@ void ButtonPage::RefreshLabels() {
 
 CatalogueLists ButtonPage::Lists() const {
     CatalogueLists lists;
+    lists.macroSets = MacroSetListings(model_.library());
+    lists.timers = TimerListings(model_.timers());
     lists.devices = QuibDevicesOf(model_.devices());
     return lists;
 }
@@ -199,10 +202,13 @@ void ButtonPage::ShowMenu(int slot) {
 void ButtonPage::Carry(const MenuSession& session, int command) {
     switch (KindOfCommand(command)) {
         case CommandKind::kAssign: {
-            // Macros come from the macro library, which this page does not have yet.
-            if (MacroOfCommand(command)) return;
             ButtonChoice choice;
             choice.command = command;
+            // A macro is copied whole from the library into the button.
+            if (const auto index = MacroOfCommand(command)) {
+                choice.macro = MacroContentOf(model_.library(), *index);
+                if (!choice.macro) return;
+            }
             if (ApplyButtonCommand(model_.working(), twins_, session.target, choice, Lists()) ==
                 ApplyOutcome::kAssigned)
                 RefreshLabels();
@@ -210,7 +216,7 @@ void ButtonPage::Carry(const MenuSession& session, int command) {
         }
         default:
             // The timer, shortcut, program and media-player dialogs and the macro
-            // manager are not part of the page yet.
+            // manager are not built yet.
             return;
     }
 }

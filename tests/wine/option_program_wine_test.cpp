@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "monitor/win/current_user_access.h"
 #include "option/button_page_model.h"
 #include "option/language_files.h"
+#include "option/library_listings.h"
 #include "option/option_names.h"
 #include "option/win/block_view.h"
 #include "option/win/button_page.h"
@@ -23,6 +25,7 @@
 #include "option/win/profile_dialog.h"
 #include "settings/file_io.h"
 #include "settings/ini_file.h"
+#include "settings/macro_library.h"
 #include "settings/settings_store.h"
 #include "skin/layout_record.h"
 #include "skin/win/message_dialog.h"
@@ -304,6 +307,94 @@ TEST_F(OptionAppTest, AFunctionPickedFromAButtonsMenuReachesTheMouseOnApply) {
     const auto events = Log();
     EXPECT_NE(std::find(events.begin(), events.end(), kMuteEvent), events.end())
         << ::testing::PrintToString(events);
+}
+
+// A macro of the library, picked from a button's menu, goes whole into the button and
+// reaches the mouse with Apply: the button report, then the macro report.
+TEST_F(OptionAppTest, AMacroOfTheLibraryPickedForAButtonReachesTheMouse) {
+    constexpr int kSlot = 3;  // device button 3
+    MacroLibrary library;
+    MacroRecord burst = NewMacro("Burst");
+    burst.repeatCount = 2;
+    burst.eventCount = 2;
+    const MacroEvent events[] = {{4, 1, 30}, {4, 2, 0}};  // A down, 30 ms, A up
+    std::memcpy(burst.events, events, sizeof events);
+    library.sets.push_back(MacroSet{"Shooter", {burst}, SetState::kNew});
+    CreateDirectoryA(program_.File("config").c_str(), nullptr);
+    ASSERT_TRUE(SaveMacroLibrary(library, program_.File(kMacroLibraryFile)));
+
+    StartConnected();
+    ASSERT_TRUE(app_.Start());
+    BlockClient block;
+    ASSERT_TRUE(block.opened());
+    const auto before = block.Read();
+    const int profile = before->CurrentProfile;
+    option::CatalogueLists lists;
+    lists.macroSets = option::MacroSetListings(library);
+    const auto session = option::OpenButtonMenu(*before, {profile, kSlot}, false, lists);
+    ASSERT_TRUE(session.has_value());
+    const std::size_t macros = IndexOf(session->items, "Macro + Preset Compilation");
+    ASSERT_LT(macros, session->items.size());
+    const auto& sets = session->items[macros].items;
+    const std::size_t shooter = IndexOf(sets, "Shooter");
+    ASSERT_LT(shooter, sets.size());
+    const std::size_t burstEntry = IndexOf(sets[shooter].items, "Burst");
+    ASSERT_LT(burstEntry, sets[shooter].items.size());
+
+    app_.Click(ui::kTabs[ui::kButtonPage]);
+    const char* label = option::ButtonLabelLayout(kSlot);
+    ASSERT_TRUE(WaitUntil([&] {
+        return GetDlgCtrlID(OptionProgram::WindowAt(app_.OnPage(label))) ==
+               option::LabelOfSlot(kSlot);
+    }));
+    HWND menu = nullptr, setsMenu = nullptr, macrosMenu = nullptr;
+    app_.ClickOnPage(label);
+    ASSERT_TRUE(WaitUntil([&] { return (menu = VisibleWindowOfClass(kMenuClass)) != nullptr; }));
+    app_.input.Click(MenuItemPoint(menu, session->items, macros));
+    ASSERT_TRUE(WaitUntil([&] { return (setsMenu = MenuWindowBesides(menu)) != nullptr; }));
+    // The set's own popup opens when the pointer rests on it. The pointer goes across
+    // into the popup first and then down, as a user moves it: a slanted way would pass
+    // over the next entry of the first menu and open its popup instead.
+    const POINT onShooter = MenuItemPoint(setsMenu, sets, shooter);
+    RECT setsRect;
+    GetWindowRect(setsMenu, &setsRect);
+    app_.input.MoveTo(POINT{onShooter.x, setsRect.top + 4});
+    app_.input.MoveTo(onShooter);
+    ASSERT_TRUE(WaitUntil([&] {
+        macrosMenu = nullptr;
+        std::vector<HWND> openMenus;
+        EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                auto* found = reinterpret_cast<std::vector<HWND>*>(data);
+                char name[16] = {};
+                GetClassNameA(window, name, sizeof name);
+                if (IsWindowVisible(window) && std::string(name) == kMenuClass)
+                    found->push_back(window);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&openMenus));
+        for (HWND w : openMenus)
+            if (w != menu && w != setsMenu) macrosMenu = w;
+        return macrosMenu != nullptr;
+    }));
+    app_.input.Click(MenuItemPoint(macrosMenu, sets[shooter].items, burstEntry));
+    ASSERT_TRUE(WaitUntil([&] { return VisibleWindowOfClass(kMenuClass) == nullptr; }));
+
+    ClearLog();
+    ApplyAndWait();
+    const auto writes = Writes(Log());
+    ASSERT_EQ(writes.size(), 2u) << ::testing::PrintToString(writes);
+    char buttons[16], macro[24];
+    std::snprintf(buttons, sizeof buttons, "%s%02x", kButtonReport, profile);
+    std::snprintf(macro, sizeof macro, "SET 08 22 08 %02x %02x", profile, kSlot);
+    EXPECT_TRUE(StartsWith(writes[0], buttons)) << writes[0];
+    EXPECT_TRUE(StartsWith(writes[1], macro)) << writes[1];
+    const ButtonRecord& button = block.Read()->Profiles[profile].Buttons[kSlot];
+    EXPECT_EQ(button.code, 48);
+    EXPECT_STREQ(button.macroSetName, "Shooter");
+    EXPECT_STREQ(button.macroName, "Burst");
+    EXPECT_EQ(button.eventCount, 2);
+    EXPECT_EQ(std::memcmp(button.events, events, sizeof events), 0);
 }
 
 TEST_F(OptionAppTest, AProfileSavedFromOneSlotAndLoadedIntoAnotherReachesTheMouse) {
