@@ -14,6 +14,7 @@
 
 #include "fuzz/fuzz_check.h"
 #include "monitor/quib_commands.h"
+#include "tests/monitor/quiet_link_host.h"
 
 namespace {
 
@@ -49,19 +50,8 @@ class FuzzLights : public QuibLights {
     void SendAmbientLight(const AmbientRecord&) override {}
 };
 
-class FuzzHost : public LinkHost, public WindowPort {
+class FuzzHost : public test::QuietLinkHost, public WindowPort {
   public:
-    void PostDeviceJob(int, int) override {}
-    void StartTimer(int, uint32_t) override {}
-    void KillTimer(int) override {}
-    void UpdateTrayIcon() override {}
-    void CloseMonitorWindow() override {}
-    bool StartFlagSet() override { return false; }
-    void ClearStartFlag() override {}
-    void OpenConfigurationApp() override {}
-    void SendQuibDeviceStatus(bool) override {}
-    void SendQuixAimCpi() override {}
-    void DispatchEvent(uint32_t) override {}
     bool PostToWindow(std::string_view, uint32_t, uintptr_t, intptr_t) override { return true; }
     bool CloseWindow(std::string_view) override { return true; }
 };

@@ -16,6 +16,7 @@
 #include "monitor/program_names.h"
 #include "settings/ini_file.h"
 #include "tests/monitor/program_fakes.h"
+#include "tests/monitor/quiet_link_host.h"
 #include "tests/settings/test_dir.h"
 
 namespace tesh::monitor::test {
@@ -77,22 +78,6 @@ class FakeLights : public QuibLights {
     Strings sent;
 };
 
-class TrayHost : public LinkHost {
-  public:
-    void PostDeviceJob(int, int) override {}
-    void StartTimer(int, uint32_t) override {}
-    void KillTimer(int) override {}
-    void UpdateTrayIcon() override { ++trayUpdates; }
-    void CloseMonitorWindow() override {}
-    bool StartFlagSet() override { return false; }
-    void ClearStartFlag() override {}
-    void OpenConfigurationApp() override {}
-    void SendQuibDeviceStatus(bool) override {}
-    void SendQuixAimCpi() override {}
-    void DispatchEvent(uint32_t) override {}
-    int trayUpdates = 0;
-};
-
 // A registration record as a peer sends it.
 std::vector<uint8_t> Registration(uint16_t productId, std::u16string_view name,
                                   int32_t firstCpi = 400) {
@@ -149,7 +134,7 @@ class QuibCommandsTest : public ::testing::Test {
     QuibState state_;
     FakeQuibLink link_;
     FakeLights lights_;
-    TrayHost host_;
+    QuietLinkHost host_;
     RecordingWindows windows_;
     DeviceFlags flags_;
     std::unique_ptr<SettingsSet> image_ = std::make_unique<SettingsSet>();
