@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "option/media_players.h"
 #include "settings/profile_file.h"
 
 namespace tesh::option {
 namespace {
 
-constexpr int kMediaOptions = 4;
 constexpr int32_t kAllDevicesId = 0xFFFF;
 
 bool ValidProfile(int profile) {
@@ -99,8 +99,7 @@ std::optional<uint8_t> Assign(ButtonRecord& b, const ButtonChoice& choice,
         return code::kShortcut;
     }
     if (c == command::kQuicklaunch) {
-        if (choice.programPath.empty() || choice.programPath.size() >= sizeof b.programPath ||
-            choice.programPath.find('\0') != std::string::npos)
+        if (choice.programPath.empty() || !ProgramPathFits(choice.programPath))
             return std::nullopt;  // a cut path would start another program
         PutName(b.programPath, choice.programPath);
         return code::kProgram;
@@ -186,6 +185,10 @@ ShortcutChoice ShortcutPreset(const ButtonRecord& button) {
     return {button.events[0], button.events[1]};
 }
 
+bool ProgramPathFits(std::string_view path) {
+    return path.size() < sizeof ButtonRecord::programPath && path.find('\0') == path.npos;
+}
+
 std::string ProgramPreset(const ButtonRecord& button) {
     if (button.code != code::kProgram) return "";
     return FieldText(button.programPath, sizeof button.programPath);
@@ -251,7 +254,7 @@ ApplyOutcome ApplyButtonCommand(SettingsSet& working, TwinMemory& twins, ButtonT
 }
 
 bool SetMediaOption(SettingsSet& working, int profile, int mediaOption) {
-    if (!ValidProfile(profile) || mediaOption < 0 || mediaOption >= kMediaOptions) return false;
+    if (!ValidProfile(profile) || mediaOption < 0 || mediaOption >= kMediaPlayers) return false;
     working.Profiles[profile].MediaOption = mediaOption;
     return true;
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "option/button_catalogue.h"
 #include "option/button_labels.h"
@@ -53,6 +54,9 @@ struct ShortcutChoice {
 ShortcutChoice ShortcutPreset(const ButtonRecord& button);
 // The stored path when the slot already launches a program, else empty.
 std::string ProgramPreset(const ButtonRecord& button);
+// Whether the program dialog's path fits the button's field whole (a cut path would
+// start another program): the dialog stays open otherwise.
+bool ProgramPathFits(std::string_view path);
 
 // A macro of the library, as a button takes it.
 struct MacroContent {

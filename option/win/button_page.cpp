@@ -1,11 +1,17 @@
 #include "option/win/button_page.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "art/art_ids.h"
 #include "option/button_labels.h"
 #include "option/library_listings.h"
 #include "option/win/catalogue_menu.h"
+#include "option/win/media_player_dialog.h"
+#include "option/win/program_dialog.h"
+#include "option/win/shortcut_dialog.h"
+#include "option/win/timer_create_dialog.h"
+#include "option/win/timer_edit_dialog.h"
 #include "settings/win/windows_keyboard_layout.h"
 #include "skin/win/layout_rect.h"
 
@@ -106,10 +112,34 @@ void ButtonPage::ShowHighlight(int picture) {
     highlight_ = picture;
 }
 
+namespace {
+
+// The page's mice are drawn for the right hand; for the left hand each is mirrored
+// about its centre line, where the highlight marks mirror too.
+void MirrorMice(HDC dc) {
+    for (int column = 0; column < 2; ++column) {
+        const PageRect& r = kMousePictureRects[column];
+        const int centre = kMouseCentreX[column];
+        const int half = std::min(centre - r.left, r.right - centre);
+        const int left = centre - half, width = 2 * half, height = r.bottom - r.top;
+        HDC copy = CreateCompatibleDC(dc);
+        HBITMAP bits = CreateCompatibleBitmap(dc, width, height);
+        HGDIOBJ old = SelectObject(copy, bits);
+        BitBlt(copy, 0, 0, width, height, dc, left, r.top, SRCCOPY);
+        StretchBlt(dc, left + width - 1, r.top, -width, height, copy, 0, 0, width, height, SRCCOPY);
+        SelectObject(copy, old);
+        DeleteObject(bits);
+        DeleteDC(copy);
+    }
+}
+
+}  // namespace
+
 void ButtonPage::PaintOver(HDC dc) {
+    const bool leftHanded = model_.edited().Orientation == 1;
+    if (leftHanded) MirrorMice(dc);
     if (highlight_ < 0) return;
     const int column = highlight_ < kShiftLayerOffset ? 0 : 1;
-    const bool leftHanded = model_.edited().Orientation == 1;
     const int group = highlight_ / kShiftLayerOffset;
     const int saved = SaveDC(dc);
     skin::OwnedBrush mark(CreateSolidBrush(kHighlightColour));
@@ -189,36 +219,64 @@ void ButtonPage::ShowMenu(int slot) {
     }
     PostMessageA(hwnd(), WM_NULL, 0, 0);
     // A click outside the menu closes it and then reaches the window under the pointer,
-    // which must not open the menu again when it is this label. A choice leaves the
-    // next click on the label free (the pointer may rest on it while Enter chooses).
-    POINT cursor;
-    GetCursorPos(&cursor);
-    toggle_.Closed(chosen ? 0 : reinterpret_cast<uintptr_t>(WindowFromPoint(cursor)));
+    // which must not open the menu again when it is this label. A choice, or Escape,
+    // leaves the next click on the label free (the pointer may rest on it meanwhile).
+    toggle_.Closed(chosen ? 0 : reinterpret_cast<uintptr_t>(skin::SkinMenu::ClosingClickWindow()));
     label.SetSelected(false);
     SetFocus(hwnd());
     if (chosen) Carry(*session, chosen);
 }
 
 void ButtonPage::Carry(const MenuSession& session, int command) {
+    const ButtonTarget target = session.target;
+    ButtonChoice choice;
+    choice.command = command;
     switch (KindOfCommand(command)) {
-        case CommandKind::kAssign: {
-            ButtonChoice choice;
-            choice.command = command;
+        case CommandKind::kAssign:
             // A macro is copied whole from the library into the button.
             if (const auto index = MacroOfCommand(command)) {
                 choice.macro = MacroContentOf(model_.library(), *index);
                 if (!choice.macro) return;
             }
-            if (ApplyButtonCommand(model_.working(), twins_, session.target, choice, Lists()) ==
-                ApplyOutcome::kAssigned)
-                RefreshLabels();
+            break;
+        case CommandKind::kShortcutDialog: {
+            const ButtonRecord& button =
+                model_.working().Profiles[target.profile].Buttons[target.slot];
+            const std::optional<ShortcutChoice> shortcut =
+                ShortcutDialog::Run(hwnd(), ShortcutPreset(button));
+            if (!shortcut) return;
+            choice.shortcut = *shortcut;
+            break;
+        }
+        case CommandKind::kProgramDialog: {
+            const ButtonRecord& button =
+                model_.working().Profiles[target.profile].Buttons[target.slot];
+            std::optional<std::string> path = ProgramDialog::Run(hwnd(), ProgramPreset(button));
+            if (!path) return;
+            choice.programPath = std::move(*path);
+            break;
+        }
+        case CommandKind::kSelectPlayer: {
+            const std::optional<int> player = MediaPlayerDialog::Run(
+                hwnd(), model_.working().Profiles[target.profile].MediaOption);
+            if (player) SetMediaOption(model_.working(), target.profile, *player);
             return;
         }
+        case CommandKind::kCreateTimer:
+            if (TimerCreateDialog::Run(hwnd(), model_.timers())) model_.SaveTimers();
+            return;
+        case CommandKind::kEditTimers:
+            if (TimerEditDialog::Run(hwnd(), model_.timers())) model_.SaveTimers();
+            return;
         default:
-            // The timer, shortcut, program and media-player dialogs and the macro
-            // manager are not built yet.
+            // The macro manager is not built yet.
             return;
     }
+    // The dialogs' OK lands in the profile and slot whose menu opened them, whatever
+    // the working copy went through meanwhile.
+    if (ApplyButtonCommand(model_.working(), twins_, target, choice, Lists()) ==
+        ApplyOutcome::kAssigned)
+        RefreshLabels();
 }
 
 LRESULT ButtonPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -67,6 +67,10 @@ struct SkinMenu::Item {
     RECT part = {};
 };
 
+void SkinMenu::SetFontHeight(int pixels) {
+    font_ = MakeFont(kFace, pixels);
+}
+
 SkinMenu::SkinMenu()
     : menu_(CreatePopupMenu()),
       font_(MakeFont(kFace, kFontHeight)),
@@ -138,6 +142,19 @@ int SkinMenu::Track(HWND owner, POINT screen, UINT alignFlags) {
     const BOOL chosen = TrackPopupMenuEx(menu_, alignFlags | TPM_RETURNCMD | TPM_LEFTBUTTON,
                                          screen.x, screen.y, helper.hwnd(), nullptr);
     return static_cast<int>(chosen);
+}
+
+HWND SkinMenu::ClosingClickWindow() {
+    auto held = [](int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; };
+    MSG pending;
+    const bool pressed =
+        held(VK_LBUTTON) || held(VK_RBUTTON) ||
+        PeekMessageA(&pending, nullptr, WM_LBUTTONDOWN, WM_MBUTTONDBLCLK, PM_NOREMOVE) ||
+        PeekMessageA(&pending, nullptr, WM_NCLBUTTONDOWN, WM_NCMBUTTONDBLCLK, PM_NOREMOVE);
+    if (!pressed) return nullptr;
+    POINT cursor;
+    GetCursorPos(&cursor);
+    return WindowFromPoint(cursor);
 }
 
 int SkinMenu::IconColumn() const {

@@ -37,6 +37,8 @@ class SkinMenu {
     void AddPopup(const std::wstring& text, SkinMenu& sub);
     void SetChecked(int command, bool checked);
     void SetEnabled(int command, bool enabled);
+    // The items' "Arial" height in pixels (14 unless set before the menu is shown).
+    void SetFontHeight(int pixels);
     // Items are at least this wide (pixels), whatever their texts.
     void SetMinimumWidth(int pixels) { minimumWidth_ = pixels; }
 
@@ -45,6 +47,9 @@ class SkinMenu {
     int Track(HWND owner, POINT screen, UINT alignFlags);
 
     HMENU handle() const { return menu_; }
+    // After Track chose nothing: the window under the pointer when a mouse press closed
+    // the menu (the press goes on to that window), null when a key closed it.
+    static HWND ClosingClickWindow();
 
     // WM_MEASUREITEM / WM_DRAWITEM: true when the item was a SkinMenu's (and is done).
     static bool HandleMeasure(LPARAM lParam);

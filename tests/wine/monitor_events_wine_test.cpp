@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,6 +16,7 @@
 #include "monitor/program_names.h"
 #include "settings/ini_file.h"
 #include "tests/wine/installed_monitor_test.h"
+#include "tests/wine/key_probe.h"
 #include "tests/wine/monitor_program.h"
 #include "tests/wine/virtual_mouse_fixture.h"
 
@@ -26,64 +26,12 @@ namespace {
 using namespace monitor;
 
 constexpr int kSlot = 3;  // device button 3
-constexpr char kProbeReady[] = "TeshEventsProbeReady";
 constexpr int kVkF9 = 120;
 constexpr uint8_t kF9Usage = 66;
 constexpr uint8_t kAUsage = 4;
 constexpr uint8_t kBUsage = 5;
 constexpr uint8_t kCtrlBit = 4;
 constexpr uint8_t kProfileCycleCode = 16;
-
-struct SeenKey {
-    long long us;
-    int vk;
-    bool up;
-};
-
-// Windows reports the plain modifier keys as their left-hand keys to the hook.
-int Plain(int vk) {
-    if (vk == 160 || vk == 161) return VK_SHIFT;
-    if (vk == 162 || vk == 163) return VK_CONTROL;
-    if (vk == 164 || vk == 165) return VK_MENU;
-    return vk;
-}
-
-// key_hook_probe in a process of its own, started and ready for input.
-class KeyProbe {
-  public:
-    KeyProbe(const std::string& program, int timeoutMs)
-        : ready_(CreateEventA(nullptr, TRUE, FALSE, kProbeReady)) {
-        const std::string command =
-            Quoted(program) + " " + kProbeReady + " 10000 " + std::to_string(timeoutMs);
-        started_ = child_.Start(command) && WaitForSingleObject(ready_, 20000) == WAIT_OBJECT_0;
-    }
-    ~KeyProbe() { CloseHandle(ready_); }
-    bool started() const { return started_; }
-    // The keys seen, once the probe's time is up.
-    std::vector<SeenKey> Keys() {
-        child_.Wait();
-        std::vector<SeenKey> keys;
-        std::istringstream lines(child_.output());
-        long long us;
-        int vk;
-        std::string direction;
-        while (lines >> us >> vk >> direction) keys.push_back({us, Plain(vk), direction == "up"});
-        return keys;
-    }
-
-  private:
-    HANDLE ready_;
-    ChildProcess child_;
-    bool started_ = false;
-};
-
-std::string Describe(const std::vector<SeenKey>& keys) {
-    std::string text;
-    for (const SeenKey& key : keys) {
-        text += std::to_string(key.vk) + (key.up ? " up, " : " down, ");
-    }
-    return text;
-}
 
 class MonitorEventsTest : public InstalledMonitorTest {
   protected:

@@ -31,6 +31,8 @@
 #include "skin/win/message_dialog.h"
 #include "skin/win/skin_menu.h"
 #include "tests/wine/foreign_object.h"
+#include "tests/wine/key_probe.h"
+#include "tests/wine/menu_driver.h"
 #include "tests/wine/option_app_test.h"
 
 namespace tesh::test {
@@ -40,7 +42,6 @@ using option::DpiRow;
 using option::MainPage;
 namespace ui = option::layout;
 
-constexpr char kMenuClass[] = "#32768";
 constexpr int kApplyTooltip = 1026;
 constexpr int kMuteCode = 37;
 constexpr char kButtonReport[] = "SET 07 3b ";
@@ -49,47 +50,9 @@ constexpr char kMuteEvent[] = "EVT f000 0025";
 
 // A visible popup menu window other than `other`, or null.
 HWND MenuWindowBesides(HWND other) {
-    struct Search {
-        HWND other;
-        HWND found;
-    } search{other, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            char name[16] = {};
-            GetClassNameA(window, name, sizeof name);
-            if (window == s->other || !IsWindowVisible(window) || std::string(name) != kMenuClass)
-                return TRUE;
-            s->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// The screen point of item `index` of a skinned menu window showing `items`: the items
-// lie one below the other, centred in the window's client area.
-POINT MenuItemPoint(HWND menu, const std::vector<option::MenuItem>& items, std::size_t index) {
-    auto height = [](const option::MenuItem& item) {
-        return item.kind == option::MenuItem::Kind::kSeparator ? skin::SkinMenu::kSeparatorHeight
-                                                               : skin::SkinMenu::kItemHeight;
-    };
-    int total = 0, above = 0;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i < index) above += height(items[i]);
-        total += height(items[i]);
-    }
-    RECT client;
-    GetClientRect(menu, &client);
-    const int top = (client.bottom - total) / 2 + above;
-    return ClientToScreenPoint(menu, POINT{client.right / 2, top + height(items[index]) / 2});
-}
-
-// The index of the entry with the text, or the count when there is none.
-std::size_t IndexOf(const std::vector<option::MenuItem>& items, const std::string& text) {
-    std::size_t i = 0;
-    while (i < items.size() && items[i].text != text) ++i;
-    return i;
+    for (HWND w : VisibleMenus())
+        if (w != other) return w;
+    return nullptr;
 }
 
 // The colour of a screen pixel as 0x00RRGGBB.
@@ -106,12 +69,6 @@ uint32_t Rgb(COLORREF colour) {
 bool SaveWholeScreen(const std::string& name) {
     return SaveScreen(RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
                       name);
-}
-
-// A screen point of a top-level window's client area, from a layout string.
-POINT InWindow(HWND window, const char* layout) {
-    const LayoutRecord r = Layout(layout);
-    return ClientToScreenPoint(window, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 
 // The tooltip text of a string id in a language's library, as the test reads it.
@@ -245,11 +202,15 @@ TEST_F(OptionAppTest, AFunctionPickedFromAButtonsMenuReachesTheMouseOnApply) {
     EXPECT_TRUE(WaitUntil([&] { return PixelAt(spot) != mark; }));
 
     // A click on the label opens its menu; a second click on it closes the menu, and
-    // the next one opens it again.
+    // the next one opens it again. Escape closes it too, and leaves the next click free.
     HWND menu = nullptr;
     app_.ClickOnPage(label);
     ASSERT_TRUE(WaitUntil([&] { return (menu = VisibleWindowOfClass(kMenuClass)) != nullptr; }));
     app_.ClickOnPage(label);
+    ASSERT_TRUE(WaitUntil([&] { return VisibleWindowOfClass(kMenuClass) == nullptr; }));
+    app_.ClickOnPage(label);
+    ASSERT_TRUE(WaitUntil([&] { return (menu = VisibleWindowOfClass(kMenuClass)) != nullptr; }));
+    app_.input.PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitUntil([&] { return VisibleWindowOfClass(kMenuClass) == nullptr; }));
     app_.ClickOnPage(label);
     ASSERT_TRUE(WaitUntil([&] { return (menu = VisibleWindowOfClass(kMenuClass)) != nullptr; }));
@@ -333,13 +294,6 @@ TEST_F(OptionAppTest, AMacroOfTheLibraryPickedForAButtonReachesTheMouse) {
     lists.macroSets = option::MacroSetListings(library);
     const auto session = option::OpenButtonMenu(*before, {profile, kSlot}, false, lists);
     ASSERT_TRUE(session.has_value());
-    const std::size_t macros = IndexOf(session->items, "Macro + Preset Compilation");
-    ASSERT_LT(macros, session->items.size());
-    const auto& sets = session->items[macros].items;
-    const std::size_t shooter = IndexOf(sets, "Shooter");
-    ASSERT_LT(shooter, sets.size());
-    const std::size_t burstEntry = IndexOf(sets[shooter].items, "Burst");
-    ASSERT_LT(burstEntry, sets[shooter].items.size());
 
     app_.Click(ui::kTabs[ui::kButtonPage]);
     const char* label = option::ButtonLabelLayout(kSlot);
@@ -347,37 +301,11 @@ TEST_F(OptionAppTest, AMacroOfTheLibraryPickedForAButtonReachesTheMouse) {
         return GetDlgCtrlID(OptionProgram::WindowAt(app_.OnPage(label))) ==
                option::LabelOfSlot(kSlot);
     }));
-    HWND menu = nullptr, setsMenu = nullptr, macrosMenu = nullptr;
     app_.ClickOnPage(label);
-    ASSERT_TRUE(WaitUntil([&] { return (menu = VisibleWindowOfClass(kMenuClass)) != nullptr; }));
-    app_.input.Click(MenuItemPoint(menu, session->items, macros));
-    ASSERT_TRUE(WaitUntil([&] { return (setsMenu = MenuWindowBesides(menu)) != nullptr; }));
-    // The set's own popup opens when the pointer rests on it. The pointer goes across
-    // into the popup first and then down, as a user moves it: a slanted way would pass
-    // over the next entry of the first menu and open its popup instead.
-    const POINT onShooter = MenuItemPoint(setsMenu, sets, shooter);
-    RECT setsRect;
-    GetWindowRect(setsMenu, &setsRect);
-    app_.input.MoveTo(POINT{onShooter.x, setsRect.top + 4});
-    app_.input.MoveTo(onShooter);
-    ASSERT_TRUE(WaitUntil([&] {
-        macrosMenu = nullptr;
-        std::vector<HWND> openMenus;
-        EnumWindows(
-            [](HWND window, LPARAM data) -> BOOL {
-                auto* found = reinterpret_cast<std::vector<HWND>*>(data);
-                char name[16] = {};
-                GetClassNameA(window, name, sizeof name);
-                if (IsWindowVisible(window) && std::string(name) == kMenuClass)
-                    found->push_back(window);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&openMenus));
-        for (HWND w : openMenus)
-            if (w != menu && w != setsMenu) macrosMenu = w;
-        return macrosMenu != nullptr;
-    }));
-    app_.input.Click(MenuItemPoint(macrosMenu, sets[shooter].items, burstEntry));
+    std::string why;
+    ASSERT_TRUE(ChooseFromMenu(app_.input, session->items,
+                               {"Macro + Preset Compilation", "Shooter", "Burst"}, &why))
+        << why;
     ASSERT_TRUE(WaitUntil([&] { return VisibleWindowOfClass(kMenuClass) == nullptr; }));
 
     ClearLog();
@@ -395,6 +323,33 @@ TEST_F(OptionAppTest, AMacroOfTheLibraryPickedForAButtonReachesTheMouse) {
     EXPECT_STREQ(button.macroName, "Burst");
     EXPECT_EQ(button.eventCount, 2);
     EXPECT_EQ(std::memcmp(button.events, events, sizeof events), 0);
+
+    // Pressed, the button plays the macro's keys for another program.
+    {
+        KeyProbe probe(VirtualMouseTest::Beside("key_hook_probe.exe"), 3000);
+        ASSERT_TRUE(probe.started());
+        ASSERT_EQ(Vmouse("press " + std::to_string(kSlot)).exitCode, 0);
+        ASSERT_EQ(Vmouse("release " + std::to_string(kSlot)).exitCode, 0);
+        const auto keys = probe.Keys();
+        ASSERT_GE(keys.size(), 2u) << Describe(keys);
+        EXPECT_EQ(keys[0].vk, 'A');
+        EXPECT_FALSE(keys[0].up);
+        EXPECT_TRUE(std::all_of(keys.begin(), keys.end(), [](const SeenKey& k) {
+            return k.vk == 'A';
+        })) << Describe(keys);
+        EXPECT_TRUE(keys.back().up) << Describe(keys);
+    }
+
+    // The library loses the set; the next start takes it back from the button.
+    app_.Click(ui::kOk);
+    ASSERT_EQ(app_.WaitForEnd(kConditionTimeoutMs), 0);
+    ASSERT_TRUE(DeleteFileA(program_.File(kMacroLibraryFile).c_str()));
+    ASSERT_TRUE(app_.Start());
+    EXPECT_TRUE(WaitUntil([&] {
+        const MacroLibrary back = LoadMacroLibrary(program_.File(kMacroLibraryFile));
+        return back.sets.size() == 1 && back.sets[0].name == "Shooter" &&
+               back.sets[0].macros.size() == 1 && back.sets[0].macros[0].eventCount == 2;
+    }));
 }
 
 TEST_F(OptionAppTest, AProfileSavedFromOneSlotAndLoadedIntoAnotherReachesTheMouse) {

@@ -81,6 +81,13 @@ void UserInput::PressKey(WORD virtualKey) {
     Sleep(kInputPauseMs);
 }
 
+void UserInput::PressChord(WORD modifier, WORD virtualKey) {
+    Key(modifier, false);
+    PressKey(virtualKey);
+    Key(modifier, true);
+    Sleep(kInputPauseMs);
+}
+
 void UserInput::Type(const std::string& keys) {
     for (char c : keys) {
         SHORT scan = VkKeyScanA(c);

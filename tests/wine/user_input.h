@@ -18,6 +18,8 @@ class UserInput {
     void DoubleClick(POINT at);
     void Drag(POINT from, POINT to);
     void PressKey(WORD virtualKey);
+    // A key pressed while a modifier key is held, such as Ctrl+V.
+    void PressChord(WORD modifier, WORD virtualKey);
     // Keys of the characters, with Shift where the layout needs it.
     void Type(const std::string& keys);
     // End, Backspace over what a short field holds, then the text.

@@ -1,0 +1,32 @@
+// The system-wide low-level keyboard hook of the shortcut dialog and the macro
+// recorder: while it is in, every keystroke anywhere is posted to one window as
+// kKeyCaptureMessage (wParam the virtual key, lParam kKeyReleased for a release, 0 for
+// a press) and reaches no program. The hook procedure runs in the installing thread's
+// message loop and only posts, so keys arrive in order with the window's other
+// messages.
+#pragma once
+
+#include <windows.h>
+
+namespace tesh::option {
+
+constexpr UINT kKeyCaptureMessage = 1034;
+constexpr LPARAM kKeyReleased = 128;
+
+class KeyboardCapture {
+  public:
+    // Installs the hook for `target`; one capture at a time (a second one is not
+    // installed).
+    explicit KeyboardCapture(HWND target);
+    ~KeyboardCapture();
+    KeyboardCapture(const KeyboardCapture&) = delete;
+    KeyboardCapture& operator=(const KeyboardCapture&) = delete;
+
+    bool installed() const { return hook_ != nullptr; }
+
+  private:
+    static LRESULT CALLBACK Proc(int code, WPARAM message, LPARAM data);
+    HHOOK hook_ = nullptr;
+};
+
+}  // namespace tesh::option

@@ -1,0 +1,44 @@
+// The create-timer dialog: a name (24 characters) and a duration of 15 to 999 seconds.
+// OK with an empty name or one another timer has keeps the dialog open.
+#pragma once
+
+#include <windows.h>
+
+#include "settings/timer_list.h"
+#include "skin/win/bitmap_edit.h"
+#include "skin/win/skin_button.h"
+#include "skin/win/skinned_dialog.h"
+#include "skin/win/spin_edit.h"
+
+namespace tesh::option {
+
+class TimerCreateDialog : public skin::SkinnedDialog {
+  public:
+    // True when OK appended a timer to the list (the caller then saves the file).
+    static bool Run(HWND owner, TimerList& timers);
+
+    static constexpr char kClassName[] = "TeshTimerCreateDialog";
+    static constexpr char kTitle[] = "COUNTDOWN TIMER";
+    static const char* const kNameLayout;
+    static const char* const kSecondsLayout;
+    static const char* const kOkLayout;
+    static const char* const kCancelLayout;
+    static const char* const kCloseLayout;
+
+  protected:
+    void OnCreated() override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnKey(WPARAM key) override;
+
+  private:
+    explicit TimerCreateDialog(TimerList& timers) : timers_(timers) {}
+    void Finish(bool ok);
+
+    TimerList& timers_;
+    bool added_ = false;
+    skin::BitmapEdit name_;
+    skin::SpinEdit seconds_;
+    skin::SkinButton ok_, cancel_, close_;
+};
+
+}  // namespace tesh::option
