@@ -20,16 +20,15 @@ constexpr int kBrowseText = 1047;
 
 }  // namespace
 
-const char* const ProfileDialog::kNameLayout = "EDIT_PROFILE_NAME,17,71,299,19,";
-const char* const ProfileDialog::kProgramLayouts[3] = {"EDIT_PROGRAM_1,17,111,349,19,",
-                                                       "EDIT_PROGRAM_2,17,141,349,19,",
-                                                       "EDIT_PROGRAM_3,17,171,349,19,"};
-const char* const ProfileDialog::kBrowseLayouts[3] = {"BUTTON_BROWSE_1,372,109,33,22,",
-                                                      "BUTTON_BROWSE_2,372,139,33,22,",
-                                                      "BUTTON_BROWSE_3,372,169,33,22,"};
-const char* const ProfileDialog::kOkLayout = "BUTTON_OK,236,208,80,28,";
-const char* const ProfileDialog::kCancelLayout = "BUTTON_CANCEL,325,208,80,28,";
-const char* const ProfileDialog::kCloseLayout = "BUTTON_EXIT,391,7,22,22,";
+const char* const ProfileDialog::kNameLayout = "EDIT_PROFILE_NAME,120,78,182,15,";
+const char* const ProfileDialog::kProgramLayouts[3] = {"EDIT_PATH_TOEXECUTEABLE,35,137,265,15,",
+                                                       "EDIT_PATH_TOEXECUTEABLE,35,157,265,15,",
+                                                       "EDIT_PATH_TOEXECUTEABLE,35,177,265,15,"};
+const char* const ProfileDialog::kBrowseLayouts[3] = {
+    "BUTTON_BROWER,304,136,24,17,", "BUTTON_BROWER,304,156,24,17,", "BUTTON_BROWER,304,176,24,17,"};
+const char* const ProfileDialog::kOkLayout = "BUTTON_OK,14,310,60,26,";
+const char* const ProfileDialog::kCancelLayout = "BUTTON_CANCEL,78,310,100,26,";
+const char* const ProfileDialog::kCloseLayout = "BUTTON_Exit,494,3,22,22,";
 
 std::optional<ProfileIdentity> ProfileDialog::Run(HWND owner, const ProfileIdentity& start,
                                                   const HelpTexts& texts) {

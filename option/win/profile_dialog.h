@@ -22,7 +22,7 @@ class ProfileDialog : public skin::SkinnedDialog {
                                               const HelpTexts& texts);
 
     static constexpr char kClassName[] = "TeshProfileDialog";
-    static constexpr char kTitle[] = "Profile";
+    static constexpr char kTitle[] = "CREATE / EDIT GAME PROFILE";
     static const char* const kNameLayout;
     static const char* const kProgramLayouts[3];
     static const char* const kBrowseLayouts[3];
