@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "skin/win/skin_messages.h"
+
 namespace tesh::skin {
 namespace {
 
@@ -27,8 +29,8 @@ bool SkinListBox::Create(HWND parent, int id, const RECT& rect) {
     int width = rect.right - rect.left;
     int height = rect.bottom - rect.top;
     list_ = CreateWindowExA(0, WC_LISTBOXA, "",
-                            WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
-                                LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                            WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | LBS_OWNERDRAWFIXED |
+                                LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                             0, 0, width - kScrollWidth, height, hwnd(),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), SkinModule(),
                             nullptr);
@@ -43,14 +45,21 @@ bool SkinListBox::Create(HWND parent, int id, const RECT& rect) {
     return true;
 }
 
-int SkinListBox::Add(const std::string& text) {
+int SkinListBox::Add(const std::string& text, uintptr_t tag) {
     int index = static_cast<int>(
         SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    if (index >= 0) SendMessageA(list_, LB_SETITEMDATA, static_cast<WPARAM>(index), tag);
     SyncScrollBar();
     return index;
 }
 
+uintptr_t SkinListBox::Tag(int index) const {
+    const LRESULT tag = SendMessageA(list_, LB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+    return tag == LB_ERR ? 0 : static_cast<uintptr_t>(tag);
+}
+
 void SkinListBox::Clear() {
+    rowEdit_.End();
     SendMessageA(list_, LB_RESETCONTENT, 0, 0);
     SyncScrollBar();
 }
@@ -80,6 +89,37 @@ std::string SkinListBox::Text(int index) const {
 
 int SkinListBox::TopIndex() const {
     return static_cast<int>(SendMessageA(list_, LB_GETTOPINDEX, 0, 0));
+}
+
+void SkinListBox::SetTopIndex(int index) {
+    SendMessageA(list_, LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, index)), 0);
+    SyncScrollBar();
+}
+
+bool SkinListBox::BeginEdit(int index, const std::string& text, int limit, bool digits) {
+    RECT row;
+    if (SendMessageA(list_, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&row)) == LB_ERR)
+        return false;
+    editedRow_ = index;
+    return rowEdit_.Begin(list_, hwnd(), row, text, limit, digits, font_.get());
+}
+
+void SkinListBox::FinishEdit(bool commit) {
+    if (!rowEdit_.active()) return;
+    edited_ = rowEdit_.Text();
+    rowEdit_.End();
+    SendMessageA(GetParent(hwnd()), kMsgListEditDone, commit ? 1 : 0, editedRow_);
+}
+
+void SkinListBox::OnRightClick(POINT client) {
+    const LRESULT hit = SendMessageA(list_, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y));
+    const bool onRow = HIWORD(hit) == 0 && LOWORD(hit) < Count();
+    SendMessageA(list_, LB_SETCURSEL, onRow ? LOWORD(hit) : static_cast<WPARAM>(-1), 0);
+    POINT screen = client;
+    ClientToScreen(list_, &screen);
+    SendMessageA(GetParent(hwnd()), kMsgListRightClick, static_cast<WPARAM>(id()),
+                 MAKELPARAM(screen.x, screen.y));
 }
 
 int SkinListBox::VisibleRows() const {
@@ -134,6 +174,7 @@ void SkinListBox::DrawItem(const DRAWITEMSTRUCT& item) {
     SetTextColor(dc, selected ? kSelectedTextColour : kTextColour);
     HGDIOBJ old = SelectObject(dc, font_.get());
     row.left += kTextIndent;
+    row.left += DrawRowIcon(dc, row, index, selected);
     DrawTextA(dc, text.c_str(), -1, &row, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
     SelectObject(dc, old);
 }
@@ -145,6 +186,9 @@ LRESULT SkinListBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_VSCROLL:
             OnScroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+            return 0;
+        case ListRowEdit::kFinishMessage:
+            FinishEdit(wParam == 1);
             return 0;
         case WM_COMMAND:
             if (LOWORD(wParam) == kListId) {
@@ -166,6 +210,11 @@ LRESULT SkinListBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK SkinListBox::ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR, DWORD_PTR self) {
     if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ListProc, kSubclassId);
+    if (message == WM_RBUTTONUP) {
+        reinterpret_cast<SkinListBox*>(self)->OnRightClick(
+            POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+        return 0;
+    }
     LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
     if (message == WM_MOUSEWHEEL || message == WM_KEYDOWN || message == WM_VSCROLL)
         reinterpret_cast<SkinListBox*>(self)->SyncScrollBar();

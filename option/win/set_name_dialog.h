@@ -1,0 +1,42 @@
+// The name dialog of a new macro set: 24 characters; Enter or OK accepts a name that
+// is not empty once trimmed.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "skin/win/bitmap_edit.h"
+#include "skin/win/skin_button.h"
+#include "skin/win/skinned_dialog.h"
+
+namespace tesh::option {
+
+class SetNameDialog : public skin::SkinnedDialog {
+  public:
+    // The trimmed name accepted, or nullopt.
+    static std::optional<std::string> Run(HWND owner);
+
+    static constexpr char kClassName[] = "TeshSetNameDialog";
+    static constexpr char kTitle[] = "CREATE A MACRO SET";
+    static const char* const kNameLayout;
+    static const char* const kOkLayout;
+    static const char* const kCancelLayout;
+    static const char* const kCloseLayout;
+
+  protected:
+    void OnCreated() override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnKey(WPARAM key) override;
+
+  private:
+    SetNameDialog() = default;
+    void Finish(bool ok);
+
+    std::optional<std::string> chosen_;
+    skin::BitmapEdit name_;
+    skin::SkinButton ok_, cancel_, close_;
+};
+
+}  // namespace tesh::option
