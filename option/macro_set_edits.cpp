@@ -6,16 +6,8 @@
 
 namespace tesh::option {
 
-namespace {
-
-std::string TypedName(std::string_view name) {
-    return std::string(TrimName(TrimName(name).substr(0, kMaxTypedNameLength)));
-}
-
-}  // namespace
-
 bool AddMacroSet(MacroLibrary& library, std::string_view name) {
-    std::string typed = TypedName(name);
+    std::string typed(TypedName(name));
     if (library.sets.size() >= static_cast<std::size_t>(kMaxMacroSets) ||
         !IsStorableSetName(typed) || FindSet(library, typed) >= 0)
         return false;
@@ -24,7 +16,7 @@ bool AddMacroSet(MacroLibrary& library, std::string_view name) {
 }
 
 bool AddMacro(MacroSet& set, std::string_view name) {
-    std::string typed = TypedName(name);
+    std::string typed(TypedName(name));
     if (set.macros.size() >= static_cast<std::size_t>(kMaxMacrosPerSet) || typed.empty() ||
         FindMacro(set, typed) >= 0)
         return false;

@@ -10,11 +10,6 @@ namespace tesh::option {
 
 namespace {
 
-std::string TypedName(std::string_view name) {
-    std::string_view trimmed = TrimName(name);
-    return std::string(TrimName(trimmed.substr(0, kMaxTypedNameLength)));
-}
-
 bool Selected(const TimerList& timers, int selected) {
     return selected >= 0 && static_cast<std::size_t>(selected) < timers.size();
 }
@@ -30,14 +25,14 @@ bool CanEditTimers(const TimerList& timers) {
 }
 
 bool CreateTimer(TimerList& timers, std::string_view name, int seconds) {
-    std::string typed = TypedName(name);
+    std::string typed(TypedName(name));
     if (!CanCreateTimer(timers) || typed.empty() || FindTimer(timers, typed) >= 0) return false;
     timers.push_back(NewTimer(typed, seconds));
     return true;
 }
 
 TimerSave SaveTimer(TimerList& timers, int selected, std::string_view name, int seconds) {
-    std::string typed = TypedName(name);
+    std::string typed(TypedName(name));
     if (!Selected(timers, selected) || typed.empty()) return TimerSave::kUnchanged;
     int owner = FindTimer(timers, typed);
     TimerRecord& timer = timers[static_cast<std::size_t>(selected)];

@@ -10,6 +10,10 @@ std::string_view TrimName(std::string_view name) {
     return name;
 }
 
+std::string_view TypedName(std::string_view name) {
+    return TrimName(TrimName(name).substr(0, kMaxTypedNameLength));
+}
+
 bool SameName(std::string_view a, std::string_view b) {
     return EqualsIgnoreCase(TrimName(a), TrimName(b));
 }

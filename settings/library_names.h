@@ -17,6 +17,8 @@ inline constexpr std::size_t kMaxTypedNameLength = 24;
 
 // `name` without the blanks around it.
 std::string_view TrimName(std::string_view name);
+// A name as the dialogs' name fields take it: trimmed and cut to 24 characters.
+std::string_view TypedName(std::string_view name);
 // Trimmed and case-insensitive equality.
 bool SameName(std::string_view a, std::string_view b);
 // False for a name that would break the macro file: empty once trimmed, longer than
