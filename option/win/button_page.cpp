@@ -7,6 +7,7 @@
 #include "option/button_labels.h"
 #include "option/library_listings.h"
 #include "option/win/catalogue_menu.h"
+#include "option/win/macro_manager.h"
 #include "option/win/media_player_dialog.h"
 #include "option/win/program_dialog.h"
 #include "option/win/shortcut_dialog.h"
@@ -207,6 +208,7 @@ void ButtonPage::ShowMenu(int slot) {
     std::optional<MenuSession> session =
         OpenButtonMenu(model_.working(), ButtonTarget{model_.slot(), slot}, windowsXp_, lists);
     if (!session) return;
+    lastMenuSlot_ = slot;
     skin::SkinButton& label = labels_[slot];
     RECT r;
     GetWindowRect(label.hwnd(), &r);
@@ -268,8 +270,11 @@ void ButtonPage::Carry(const MenuSession& session, int command) {
         case CommandKind::kEditTimers:
             if (TimerEditDialog::Run(hwnd(), model_.timers())) model_.SaveTimers();
             return;
+        case CommandKind::kMacroManager:
+            OpenMacroManager(MacroManagerSet(command).value_or(-1),
+                             model_.working().Profiles[target.profile].Buttons[target.slot]);
+            return;
         default:
-            // The macro manager is not built yet.
             return;
     }
     // The dialogs' OK lands in the profile and slot whose menu opened them, whatever
@@ -279,12 +284,27 @@ void ButtonPage::Carry(const MenuSession& session, int command) {
         RefreshLabels();
 }
 
+void ButtonPage::OpenMacroManager(int set, const ButtonRecord& button) {
+    const ManagerMode mode = set < 0 ? ManagerMode::kCreateNew : ManagerMode::kEdit;
+    std::optional<MacroLibrary> library =
+        MacroManager::Run(hwnd(), model_.library(), mode, set, ButtonMacroOf(button));
+    if (!library) return;
+    model_.library() = std::move(*library);
+    model_.SaveLibrary();
+}
+
 LRESULT ButtonPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             if (const int slot = SlotOfLabel(id); slot >= 0) {
                 OnLabel(slot);
+                return 0;
+            }
+            if (id == kMacroManagerId) {
+                // The manager opens on the macro of the button whose menu opened last.
+                const int slot = std::max(lastMenuSlot_, 0);
+                OpenMacroManager(-1, model_.edited().Buttons[slot]);
                 return 0;
             }
             int value = 0;

@@ -48,6 +48,9 @@ class ButtonPage : public skin::ChildPage {
     CatalogueLists Lists() const;
     void OnHover(bool begins, int labelId);
     void ShowHighlight(int picture);
+    // The macro manager on the library, in create-new mode (set -1) or on a set; OK
+    // replaces the library and saves it.
+    void OpenMacroManager(int set, const ButtonRecord& button);
 
     AppModel& model_;
     bool windowsXp_ = false;
@@ -58,6 +61,7 @@ class ButtonPage : public skin::ChildPage {
     skin::SkinButton rightHanded_, leftHanded_, macroManager_;
     skin::RadioGroup orientation_;
     int highlight_ = -1;
+    int lastMenuSlot_ = -1;  // the slot whose menu opened last
 };
 
 }  // namespace tesh::option

@@ -1,5 +1,6 @@
 #include "option/win/drop_down_button.h"
 
+#include "option/win/catalogue_menu.h"
 #include "skin/layout_record.h"
 #include "skin/win/layout_rect.h"
 #include "skin/win/skin_menu.h"
@@ -23,6 +24,19 @@ bool DropDownButton::OnCommand(int id) {
     return true;
 }
 
+template <typename Track>
+int DropDownButton::Run(Track track) {
+    RECT r;
+    GetWindowRect(button_.hwnd(), &r);
+    button_.SetSelected(true);
+    toggle_.Shown(reinterpret_cast<uintptr_t>(button_.hwnd()));
+    const int chosen = track(parent_, POINT{r.left, r.bottom});
+    // A click outside the menu closes it and then reaches the window under the pointer.
+    toggle_.Closed(chosen ? 0 : reinterpret_cast<uintptr_t>(skin::SkinMenu::ClosingClickWindow()));
+    button_.SetSelected(false);
+    return chosen;
+}
+
 int DropDownButton::ShowMenu(const std::vector<DropDownChoice>& choices, int checked,
                              int fontHeight, int width) {
     skin::SkinMenu menu;
@@ -32,15 +46,13 @@ int DropDownButton::ShowMenu(const std::vector<DropDownChoice>& choices, int che
         menu.AddItem(choice.command, skin::Widen(choice.text));
         if (choice.command == checked) menu.SetChecked(choice.command, true);
     }
-    RECT r;
-    GetWindowRect(button_.hwnd(), &r);
-    button_.SetSelected(true);
-    toggle_.Shown(reinterpret_cast<uintptr_t>(button_.hwnd()));
-    const int chosen = menu.Track(parent_, POINT{r.left, r.bottom}, TPM_LEFTALIGN | TPM_TOPALIGN);
-    // A click outside the menu closes it and then reaches the window under the pointer.
-    toggle_.Closed(chosen ? 0 : reinterpret_cast<uintptr_t>(skin::SkinMenu::ClosingClickWindow()));
-    button_.SetSelected(false);
-    return chosen;
+    return Run(
+        [&](HWND owner, POINT at) { return menu.Track(owner, at, TPM_LEFTALIGN | TPM_TOPALIGN); });
+}
+
+int DropDownButton::ShowMenu(const std::vector<MenuItem>& items) {
+    CatalogueMenu menu(items);
+    return Run([&](HWND owner, POINT at) { return menu.Track(owner, at); });
 }
 
 }  // namespace tesh::option

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "option/button_catalogue.h"
 #include "option/button_page_model.h"
 #include "skin/win/skin_button.h"
 
@@ -34,8 +35,14 @@ class DropDownButton {
     // (the `checked` one ticked) and returns the command chosen, or 0.
     int ShowMenu(const std::vector<DropDownChoice>& choices, int checked, int fontHeight,
                  int width);
+    // The same with a menu of the catalogue's kind (entries, separators, popups).
+    int ShowMenu(const std::vector<MenuItem>& items);
 
   private:
+    // Runs `track(owner, screen point under the button)` as the button's menu.
+    template <typename Track>
+    int Run(Track track);
+
     HWND parent_ = nullptr;
     int id_ = 0;
     skin::SkinButton button_;

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 namespace tesh::option {
 
 constexpr UINT kKeyCaptureMessage = 1034;
@@ -23,6 +25,12 @@ class KeyboardCapture {
     KeyboardCapture& operator=(const KeyboardCapture&) = delete;
 
     bool installed() const { return hook_ != nullptr; }
+    // The time the hook saw the key of the oldest kKeyCaptureMessage not yet handled,
+    // in microseconds of the performance counter: taken in the hook procedure itself,
+    // so that the delay between two keys is not rounded to the message loop's pace.
+    // Each message handler takes one.
+    static int64_t TakeKeyTime();
+    static int64_t NowMicroseconds();
 
   private:
     static LRESULT CALLBACK Proc(int code, WPARAM message, LPARAM data);

@@ -7,6 +7,7 @@
 #include "option/option_names.h"
 #include "option/profile_transfer.h"
 #include "option/win/file_dialogs.h"
+#include "option/win/macro_manager.h"
 #include "option/win/os_version.h"
 #include "option/win/profile_dialog.h"
 #include "settings/profile_file.h"
@@ -295,6 +296,12 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (OnCommand(LOWORD(wParam))) return 0;
             break;
         case WM_CLOSE:  // from the monitor: the mouse was removed or it shuts down
+            // An open macro manager ends first, as Cancel does (its recorder lets go of
+            // the keyboard); the window closes once the manager's loop has unwound.
+            if (MacroManager::CancelOpen()) {
+                PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+                return 0;
+            }
             CloseWithoutApplying();
             return 0;
         case skin::kMsgHint:

@@ -1,0 +1,197 @@
+// The macro manager end to end: the real monitor and application on a virtual mouse,
+// a macro made, recorded and edited in the manager with real input, saved into the
+// library, assigned to a button and played by the monitor for another program.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "option/button_page_model.h"
+#include "option/library_listings.h"
+#include "option/macro_manager_texts.h"
+#include "option/win/macro_list_editor.h"
+#include "option/win/macro_manager.h"
+#include "option/win/macro_timeline_editor.h"
+#include "option/win/set_name_dialog.h"
+#include "option/win/timeline_view.h"
+#include "settings/macro_library.h"
+#include "tests/wine/key_probe.h"
+#include "tests/wine/menu_driver.h"
+#include "tests/wine/option_app_test.h"
+
+namespace tesh::test {
+namespace {
+
+namespace ui = option::layout;
+using option::MacroManager;
+
+constexpr int kSlot = 3;  // device button 3
+constexpr uint8_t kUsageA = 4, kUsageB = 5;
+constexpr int kPauseMs = 300;
+
+// A window of another program with a focused edit field, to see that no key reaches it.
+class ForeignEdit {
+  public:
+    ForeignEdit() {
+        frame_ = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "foreign", WS_POPUP | WS_VISIBLE, 0, 0,
+                                 220, 40, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        edit_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 4, 4, 200, 24,
+                                frame_, nullptr, GetModuleHandleA(nullptr), nullptr);
+    }
+    ~ForeignEdit() { DestroyWindow(frame_); }
+    void Focus() {
+        SetForegroundWindow(frame_);
+        SetFocus(edit_);
+    }
+    // What it received, once its messages are handled.
+    std::string Text() {
+        MSG msg;
+        for (int i = 0; i < 20; ++i) {
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+            Sleep(10);
+        }
+        char text[64] = {};
+        GetWindowTextA(edit_, text, sizeof text);
+        return text;
+    }
+
+  private:
+    HWND frame_ = nullptr;
+    HWND edit_ = nullptr;
+};
+
+void SendKey(WORD vk, bool up) {
+    INPUT key = {};
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = vk;
+    key.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &key, sizeof key);
+}
+
+class MacroManagerTest : public OptionAppTest {
+  protected:
+    void StartOnButtonPage() {
+        StartBlockConnected();
+        ASSERT_TRUE(app_.Start());
+        app_.Click(ui::kTabs[ui::kButtonPage]);
+        ASSERT_TRUE(WaitUntil([&] {
+            return GetDlgCtrlID(
+                       OptionProgram::WindowAt(app_.OnPage(option::kMacroManagerLayout))) != 0;
+        }));
+    }
+    HWND Window(const char* className) {
+        HWND window = nullptr;
+        EXPECT_TRUE(WaitUntil([&] {
+            return (window = VisibleWindowOfClass(className)) != nullptr;
+        })) << className;
+        return window;
+    }
+    // A point of the manager's editor panel, from a layout string of the panel.
+    static POINT InEditor(HWND manager, const char* layout) {
+        const LayoutRecord r = Layout(layout);
+        const RECT& panel = MacroManager::kEditorRect;
+        return ClientToScreenPoint(manager, POINT{panel.left + (r.left + r.right) / 2,
+                                                  panel.top + (r.top + r.bottom) / 2});
+    }
+    MacroLibrary Saved() { return LoadMacroLibrary(program_.File(kMacroLibraryFile)); }
+};
+
+TEST_F(MacroManagerTest, AMacroRecordedInTheManagerIsPlayedByAButton) {
+    StartOnButtonPage();
+    app_.ClickOnPage(option::kMacroManagerLayout);
+    const HWND manager = Window(MacroManager::kClassName);
+    ASSERT_TRUE(manager);
+
+    // An empty library: the set's name is asked for at once.
+    const HWND setName = Window(option::SetNameDialog::kClassName);
+    ASSERT_TRUE(setName);
+    app_.input.Type("Games");
+    app_.input.Click(InWindow(setName, option::SetNameDialog::kOkLayout));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(setName); }));
+
+    // New, and the macro's name typed into its line.
+    app_.input.Click(InWindow(manager, MacroManager::kNewLayout));
+    app_.input.Type("Combo");
+    app_.input.PressKey(VK_RETURN);
+
+    // Recorded with its delays: A held (its repeats record nothing), a pause, B.
+    app_.input.Click(InEditor(manager, option::macro_manager::kDelayToggleLayout));
+    app_.input.Click(InEditor(manager, option::macro_manager::kStartRecordLayout));
+    ForeignEdit foreign;
+    foreign.Focus();
+    for (int i = 0; i < 4; ++i) {
+        SendKey('A', false);
+        Sleep(30);
+    }
+    SendKey('A', true);
+    Sleep(kPauseMs);
+    SendKey('B', false);
+    Sleep(30);
+    SendKey('B', true);
+    EXPECT_EQ(foreign.Text(), "") << "no key reaches another program while recording";
+    app_.input.Click(InEditor(manager, option::macro_manager::kStartRecordLayout));
+    OptionProgram::SaveWindow(manager, "option_macro_manager");
+    app_.input.Click(InWindow(manager, MacroManager::kOkLayout));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(manager); }));
+
+    const MacroLibrary library = Saved();
+    ASSERT_EQ(library.sets.size(), 1u);
+    EXPECT_EQ(library.sets[0].name, "Games");
+    ASSERT_EQ(library.sets[0].macros.size(), 1u);
+    const MacroRecord& combo = library.sets[0].macros[0];
+    EXPECT_STREQ(combo.name, "Combo");
+    ASSERT_EQ(combo.eventCount, 4);
+    MacroEvent events[4];
+    std::memcpy(events, combo.events, sizeof events);
+    EXPECT_EQ(events[0].key, kUsageA);
+    EXPECT_EQ(events[0].action, 1);
+    EXPECT_EQ(events[1].key, kUsageA);
+    EXPECT_EQ(events[1].action, 2);
+    EXPECT_EQ(events[2].key, kUsageB);
+    EXPECT_EQ(events[3].action, 2);
+    EXPECT_GE(events[1].delay, kPauseMs - 20) << "the pause follows A's release";
+    EXPECT_LE(events[1].delay, kPauseMs + 150);
+    EXPECT_LT(events[2].delay, 150);
+    EXPECT_EQ(events[3].delay, 0);
+
+    // Assigned to a button, applied, and played for another program.
+    option::CatalogueLists lists;
+    lists.macroSets = option::MacroSetListings(library);
+    const auto session = option::OpenButtonMenu(*block_->Read(), {profile_, kSlot}, false, lists);
+    ASSERT_TRUE(session.has_value());
+    app_.ClickOnPage(option::ButtonLabelLayout(kSlot));
+    std::string why;
+    ASSERT_TRUE(ChooseFromMenu(app_.input, session->items,
+                               {"Macro + Preset Compilation", "Games", "Combo"}, &why))
+        << why;
+    ASSERT_TRUE(WaitUntil([&] { return VisibleMenus().empty(); }));
+    ClearLog();
+    ApplyAndWait();
+    const auto writes = Writes(Log());
+    ASSERT_EQ(writes.size(), 2u) << ::testing::PrintToString(writes);
+    char macroReport[24];
+    std::snprintf(macroReport, sizeof macroReport, "SET 08 22 08 %02x %02x", profile_, kSlot);
+    EXPECT_TRUE(StartsWith(writes[1], macroReport)) << writes[1];
+
+    KeyProbe probe(VirtualMouseTest::Beside("key_hook_probe.exe"), 3000);
+    ASSERT_TRUE(probe.started());
+    ASSERT_EQ(Vmouse("press " + std::to_string(kSlot)).exitCode, 0);
+    ASSERT_EQ(Vmouse("release " + std::to_string(kSlot)).exitCode, 0);
+    const auto keys = probe.Keys();
+    ASSERT_GE(keys.size(), 4u) << Describe(keys);
+    EXPECT_EQ(keys[0].vk, 'A');
+    EXPECT_EQ(keys[1].vk, 'A');
+    EXPECT_TRUE(keys[1].up);
+    EXPECT_EQ(keys[2].vk, 'B');
+    const long long pause = (keys[2].us - keys[1].us) / 1000;
+    EXPECT_GE(pause, kPauseMs - 40) << Describe(keys);
+    EXPECT_LE(pause, kPauseMs + 200) << Describe(keys);
+}
+
+}  // namespace
+}  // namespace tesh::test
