@@ -157,12 +157,14 @@ void MacroListEditor::StartRecording(RecordStart start) {
 
 void MacroListEditor::StopRecording() {
     if (!capture_ && !recording()) return;
+    const int last = recorder_.insertionPoint() - 1;
     recorder_.Stop();
     capture_.reset();
     record_.SetSelected(false);
     for (HWND control : {delays_.hwnd(), loop_.hwnd(), times_.hwnd()}) EnableWindow(control, TRUE);
     model_.StoreEvents(events_);
-    ShowLines(std::nullopt, true);
+    // The last event recorded stays in view.
+    ShowLines(last >= 0 ? std::optional<LineRef>(LineRef{last, false}) : std::nullopt, true);
     SendMessageA(GetParent(hwnd()), kRecordingMessage, 0, 0);
 }
 

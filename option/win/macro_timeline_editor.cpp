@@ -33,20 +33,19 @@ bool MacroTimelineEditor::Create(HWND parent, int id, const RECT& rect) {
         b.button.Create(hwnd(), b.id, Layout(b.layout));
         b.button.SetSkin(skin::LayoutRect(b.layout), pictures);
     }
-    return view_.Create(hwnd(), kViewId, kViewRect, timeline_, [this] { changed_ = true; });
+    return view_.Create(hwnd(), kViewId, kViewRect, timeline_, {});
 }
 
 void MacroTimelineEditor::Load() {
     const MacroRecord* macro = model_.currentMacro();
     timeline_ = macro ? BarsFromEvents(EventsOf(*macro)) : MacroTimeline{};
-    changed_ = false;
     if (view_.hwnd()) view_.Reset();
 }
 
 void MacroTimelineEditor::WriteBack() {
-    if (!changed_) return;
+    // Written back whether or not a bar moved: what the timeline shows is the macro now
+    // (a press never released has no bar and is gone).
     model_.StoreEvents(EventsFromBars(timeline_));
-    changed_ = false;
 }
 
 void MacroTimelineEditor::AddBar() {
@@ -57,7 +56,6 @@ void MacroTimelineEditor::AddBar() {
     const int64_t start = BarsDuration(timeline_.bars) + (timeline_.bars.empty() ? 0 : kNewBarMs);
     const int added = option::AddBar(timeline_.bars, key, start, kNewBarMs);
     if (added < 0) return;
-    changed_ = true;
     view_.Select(added);
     view_.Reveal(added);
 }
@@ -65,7 +63,6 @@ void MacroTimelineEditor::AddBar() {
 void MacroTimelineEditor::DeleteBar() {
     const int selected = view_.selected();
     if (!option::DeleteBar(timeline_.bars, selected)) return;
-    changed_ = true;
     view_.Select(std::min(selected, static_cast<int>(timeline_.bars.size()) - 1));
 }
 

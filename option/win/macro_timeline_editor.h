@@ -1,5 +1,5 @@
 // The macro manager's timeline editor: the selected macro's key presses as bars, with
-// buttons to add and delete a bar and to zoom. Its changes go into the manager's copy
+// buttons to add and delete a bar and to zoom. The bars go into the manager's copy
 // when it is left, when another macro is selected and on OK (WriteBack).
 #pragma once
 
@@ -19,7 +19,7 @@ class MacroTimelineEditor : public skin::ChildPage {
     bool Create(HWND parent, int id, const RECT& rect);
     // The manager's selected macro as bars.
     void Load();
-    // The bars as the macro's events, when they changed.
+    // The bars as the macro's events.
     void WriteBack();
 
     TimelineView& view() { return view_; }
@@ -37,7 +37,6 @@ class MacroTimelineEditor : public skin::ChildPage {
 
     MacroManagerModel& model_;
     MacroTimeline timeline_;
-    bool changed_ = false;
     TimelineView view_;
     skin::SkinButton add_, delete_, zoomIn_, zoomOut_;
 };

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -191,6 +192,100 @@ TEST_F(MacroManagerTest, AMacroRecordedInTheManagerIsPlayedByAButton) {
     const long long pause = (keys[2].us - keys[1].us) / 1000;
     EXPECT_GE(pause, kPauseMs - 40) << Describe(keys);
     EXPECT_LE(pause, kPauseMs + 200) << Describe(keys);
+}
+
+MacroRecord MacroOf(const char* name, const std::vector<MacroEvent>& events) {
+    MacroRecord macro = NewMacro(name);
+    macro.repeatCount = 1;
+    macro.eventCount = static_cast<int32_t>(events.size());
+    std::memcpy(macro.events, events.data(), events.size() * sizeof(MacroEvent));
+    return macro;
+}
+
+// 510 keys record 500 events; the timeline drops a press never released and keeps the
+// rest; a bar's end dragged to the right lengthens the delay before its release.
+TEST_F(MacroManagerTest, TheRecorderStopsAtItsLimitAndTheTimelineEditsTheDelays) {
+    MacroLibrary prepared;
+    const std::vector<MacroEvent> open = {{kUsageA, 1, 0}, {kUsageB, 1, 50}, {kUsageB, 2, 0}};
+    const std::vector<MacroEvent> two = {
+        {kUsageA, 1, 100}, {kUsageA, 2, 100}, {kUsageB, 1, 100}, {kUsageB, 2, 0}};
+    prepared.sets.push_back(MacroSet{
+        "Edit", {MacroOf("Full", {}), MacroOf("Open", open), MacroOf("Two", two)}, SetState::kNew});
+    CreateDirectoryA(program_.File("config").c_str(), nullptr);
+    ASSERT_TRUE(SaveMacroLibrary(prepared, program_.File(kMacroLibraryFile)));
+    StartOnButtonPage();
+    option::CatalogueLists lists;
+    lists.macroSets = option::MacroSetListings(prepared);
+    const auto session = option::OpenButtonMenu(*block_->Read(), {profile_, kSlot}, false, lists);
+    ASSERT_TRUE(session.has_value());
+    app_.ClickOnPage(option::ButtonLabelLayout(kSlot));
+    std::string why;
+    ASSERT_TRUE(ChooseFromMenu(app_.input, session->items,
+                               {"Macro + Preset Compilation", "Edit", "Edit Macro..."}, &why))
+        << why;
+    const HWND manager = Window(MacroManager::kClassName);
+    ASSERT_TRUE(manager);
+    const HWND ok = OptionProgram::WindowAt(InWindow(manager, MacroManager::kOkLayout));
+
+    // "Full" is selected first: 255 keys pressed and released in one go.
+    app_.input.Click(InEditor(manager, option::macro_manager::kStartRecordLayout));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowEnabled(ok); })) << "recording";
+    std::vector<INPUT> keys;
+    for (int i = 0; i < 255; ++i) {
+        for (bool up : {false, true}) {
+            INPUT key = {};
+            key.type = INPUT_KEYBOARD;
+            key.ki.wVk = static_cast<WORD>('A' + i % 26);
+            key.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+            keys.push_back(key);
+        }
+    }
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(ok); })) << "stopped by itself";
+    OptionProgram::SaveWindow(manager, "option_macro_manager_full");
+
+    // "Open" through the timeline and back; then "Two" with B's end dragged 50 ms on.
+    const LayoutRecord list = Layout(MacroManager::kMacroListLayout);
+    auto row = [&](int index) {
+        return ClientToScreenPoint(manager, POINT{list.left + 60, list.top + 20 * index + 10});
+    };
+    app_.input.Click(row(1));
+    app_.input.Click(InWindow(manager, MacroManager::kSwitchLayout));
+    app_.input.Click(InWindow(manager, MacroManager::kSwitchLayout));
+    app_.input.Click(row(2));
+    app_.input.Click(InWindow(manager, MacroManager::kSwitchLayout));
+    const RECT& panel = MacroManager::kEditorRect;
+    const RECT& view = option::MacroTimelineEditor::kViewRect;
+    auto inView = [&](int x, int y) {
+        return ClientToScreenPoint(manager,
+                                   POINT{panel.left + view.left + x, panel.top + view.top + y});
+    };
+    // The view fits the 300 ms of "Two": a millisecond a pixel; B is the second row.
+    const int bRow = option::TimelineView::kRulerHeight + option::TimelineView::kRowHeight * 3 / 2;
+    const int bEnd = option::TimelineView::kKeyColumn + 300;
+    OptionProgram::SaveWindow(manager, "option_macro_timeline");
+    app_.input.Drag(inView(bEnd - 2, bRow), inView(bEnd + 48, bRow));
+    app_.input.Click(InWindow(manager, MacroManager::kOkLayout));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(manager); }));
+
+    const MacroLibrary saved = Saved();
+    ASSERT_EQ(saved.sets.size(), 1u);
+    ASSERT_EQ(saved.sets[0].macros.size(), 3u);
+    EXPECT_EQ(saved.sets[0].macros[0].eventCount, 500);
+    const MacroRecord& opened = saved.sets[0].macros[1];
+    ASSERT_EQ(opened.eventCount, 2) << "only the press never released is gone";
+    MacroEvent kept[2];
+    std::memcpy(kept, opened.events, sizeof kept);
+    EXPECT_EQ(kept[0].key, kUsageB);
+    EXPECT_EQ(kept[1].key, kUsageB);
+    const MacroRecord& dragged = saved.sets[0].macros[2];
+    ASSERT_EQ(dragged.eventCount, 4);
+    MacroEvent after[4];
+    std::memcpy(after, dragged.events, sizeof after);
+    EXPECT_EQ(after[0].delay, 100);
+    EXPECT_EQ(after[1].delay, 100);
+    EXPECT_GE(after[2].delay, 140) << "B is held longer";
+    EXPECT_LE(after[2].delay, 160);
 }
 
 }  // namespace
