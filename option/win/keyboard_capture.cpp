@@ -9,13 +9,31 @@ namespace {
 // The hook procedure has no context of its own: the window of the one capture in, and
 // the times of the keys posted to it and not yet taken.
 HWND captureTarget = nullptr;
-std::deque<int64_t> keyTimes;
-constexpr std::size_t kMostKeyTimes = 1024;
+std::deque<KeyStamp> keyStamps;
+constexpr std::size_t kMostKeyStamps = 1024;
 
 void Debug(const char* format, unsigned long long value) {
     char line[64];
     std::snprintf(line, sizeof line, format, value);
     OutputDebugStringA(line);
+}
+
+// Some systems (Wine among them) report a modifier key by its generic code; the key
+// tables know the left and the right one, which the scan code and the extended flag
+// tell apart.
+DWORD SidedKey(const KBDLLHOOKSTRUCT& key) {
+    constexpr DWORD kRightShiftScan = 0x36;
+    const bool extended = (key.flags & LLKHF_EXTENDED) != 0;
+    switch (key.vkCode) {
+        case VK_SHIFT:
+            return key.scanCode == kRightShiftScan ? VK_RSHIFT : VK_LSHIFT;
+        case VK_CONTROL:
+            return extended ? VK_RCONTROL : VK_LCONTROL;
+        case VK_MENU:
+            return extended ? VK_RMENU : VK_LMENU;
+        default:
+            return key.vkCode;
+    }
 }
 
 }  // namespace
@@ -25,7 +43,11 @@ KeyboardCapture::KeyboardCapture(HWND target) {
     hook_ = SetWindowsHookExA(WH_KEYBOARD_LL, Proc, GetModuleHandleA(nullptr), 0);
     Debug("Hhook: %llx\r\n", reinterpret_cast<uintptr_t>(hook_));
     if (hook_) captureTarget = target;
-    keyTimes.clear();
+    keyStamps.clear();
+    // The hook runs in this thread's message loop: while it is in, the thread is woken
+    // first, so that a key's time is taken as soon as the key comes.
+    priority_ = GetThreadPriority(GetCurrentThread());
+    if (hook_) SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
 }
 
 KeyboardCapture::~KeyboardCapture() {
@@ -33,7 +55,8 @@ KeyboardCapture::~KeyboardCapture() {
     Debug("Hhook: %llx\r\n", reinterpret_cast<uintptr_t>(hook_));
     OutputDebugStringA(UnhookWindowsHookEx(hook_) ? "UnHhook: Success \r\n" : "UnHhook: Fail \r\n");
     captureTarget = nullptr;
-    keyTimes.clear();
+    keyStamps.clear();
+    SetThreadPriority(GetCurrentThread(), priority_);
 }
 
 int64_t KeyboardCapture::NowMicroseconds() {
@@ -44,11 +67,11 @@ int64_t KeyboardCapture::NowMicroseconds() {
            counter.QuadPart % frequency.QuadPart * 1000000 / frequency.QuadPart;
 }
 
-int64_t KeyboardCapture::TakeKeyTime() {
-    if (keyTimes.empty()) return NowMicroseconds();
-    const int64_t time = keyTimes.front();
-    keyTimes.pop_front();
-    return time;
+KeyStamp KeyboardCapture::TakeKeyStamp() {
+    if (keyStamps.empty()) return {NowMicroseconds(), GetTickCount()};
+    const KeyStamp stamp = keyStamps.front();
+    keyStamps.pop_front();
+    return stamp;
 }
 
 LRESULT CALLBACK KeyboardCapture::Proc(int code, WPARAM message, LPARAM data) {
@@ -61,8 +84,9 @@ LRESULT CALLBACK KeyboardCapture::Proc(int code, WPARAM message, LPARAM data) {
         std::snprintf(line, sizeof line, "vkcode=%lx,scancode=%lx\n", key->vkCode, key->scanCode);
         OutputDebugStringA(line);
         const bool released = message == WM_KEYUP || message == WM_SYSKEYUP;
-        if (keyTimes.size() < kMostKeyTimes) keyTimes.push_back(now);
-        PostMessageA(captureTarget, kKeyCaptureMessage, key->vkCode, released ? kKeyReleased : 0);
+        if (keyStamps.size() < kMostKeyStamps) keyStamps.push_back({now, key->time});
+        PostMessageA(captureTarget, kKeyCaptureMessage, SidedKey(*key),
+                     released ? kKeyReleased : 0);
     }
     return 1;  // taken: no program sees the key
 }

@@ -10,6 +10,8 @@
 
 #include <cstdint>
 
+#include "option/key_stamps.h"
+
 namespace tesh::option {
 
 constexpr UINT kKeyCaptureMessage = 1034;
@@ -25,16 +27,17 @@ class KeyboardCapture {
     KeyboardCapture& operator=(const KeyboardCapture&) = delete;
 
     bool installed() const { return hook_ != nullptr; }
-    // The time the hook saw the key of the oldest kKeyCaptureMessage not yet handled,
-    // in microseconds of the performance counter: taken in the hook procedure itself,
-    // so that the delay between two keys is not rounded to the message loop's pace.
-    // Each message handler takes one.
-    static int64_t TakeKeyTime();
+    // When the key of the oldest kKeyCaptureMessage not yet handled came: the
+    // performance counter in microseconds, taken in the hook procedure itself so that
+    // the delay between two keys is not rounded to the message loop's pace, and the
+    // key event's own time. Each message handler takes one.
+    static KeyStamp TakeKeyStamp();
     static int64_t NowMicroseconds();
 
   private:
     static LRESULT CALLBACK Proc(int code, WPARAM message, LPARAM data);
     HHOOK hook_ = nullptr;
+    int priority_ = THREAD_PRIORITY_NORMAL;
 };
 
 }  // namespace tesh::option

@@ -147,6 +147,9 @@ void MacroListEditor::StartRecording(RecordStart start) {
     request.eventIndex = start != RecordStart::kClear && selected ? selected->eventIndex : -1;
     request.recordDelays = delays_.checked();
     if (!recorder_.Start(events_, request)) return;
+    runStart_ = recorder_.insertionPoint();
+    runStamps_.clear();
+    runDelays_ = request.recordDelays;
     capture_ = std::make_unique<KeyboardCapture>(hwnd());
     record_.SetSelected(true);
     for (HWND control : {delays_.hwnd(), loop_.hwnd(), times_.hwnd()}) EnableWindow(control, FALSE);
@@ -159,6 +162,9 @@ void MacroListEditor::StopRecording() {
     if (!capture_ && !recording()) return;
     const int last = recorder_.insertionPoint() - 1;
     recorder_.Stop();
+    // The delays again from the whole recording's stamps: a key whose hook came late
+    // is put back where its own time says it came.
+    if (runDelays_) RefineRecordedDelays(events_, runStart_, runStamps_);
     capture_.reset();
     record_.SetSelected(false);
     for (HWND control : {delays_.hwnd(), loop_.hwnd(), times_.hwnd()}) EnableWindow(control, TRUE);
@@ -169,9 +175,10 @@ void MacroListEditor::StopRecording() {
 }
 
 void MacroListEditor::OnCapturedKey(int virtualKey, bool released) {
-    const int64_t time = KeyboardCapture::TakeKeyTime();
+    const KeyStamp stamp = KeyboardCapture::TakeKeyStamp();
     const RecordResult result =
-        recorder_.OnKey(events_, virtualKey, released, time, WindowsKeyboardLayout());
+        recorder_.OnKey(events_, virtualKey, released, stamp.hookUs, WindowsKeyboardLayout());
+    if (result != RecordResult::kIgnored) runStamps_.push_back(stamp);
     if (result == RecordResult::kRecordedAndStopped) {
         StopRecording();
         return;

@@ -61,6 +61,9 @@ class MacroListEditor : public skin::ChildPage {
     MacroRecorder recorder_;
     std::unique_ptr<KeyboardCapture> capture_;
     bool refreshPending_ = false;
+    int runStart_ = 0;  // where this recording's events begin
+    bool runDelays_ = false;
+    std::vector<KeyStamp> runStamps_;
     std::optional<LineRef> editedDelay_;
     EventListBox list_;
     skin::SkinButton record_;

@@ -78,7 +78,7 @@ void ShortcutDialog::Finish(bool ok) {
 
 LRESULT ShortcutDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kKeyCaptureMessage) {
-        KeyboardCapture::TakeKeyTime();
+        KeyboardCapture::TakeKeyStamp();
         if (edit_.OnKey(static_cast<int>(wParam), WindowsKeyboardLayout())) ShowKey();
         return 0;
     }
