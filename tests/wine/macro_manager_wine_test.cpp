@@ -11,6 +11,7 @@
 
 #include "option/button_page_model.h"
 #include "option/library_listings.h"
+#include "option/macro_list_edits.h"
 #include "option/macro_manager_texts.h"
 #include "option/win/macro_list_editor.h"
 #include "option/win/macro_manager.h"
@@ -36,6 +37,10 @@ constexpr int kPauseMs = 300;
 class ForeignEdit {
   public:
     ForeignEdit() {
+        // Keys typed for this thread before (a macro played earlier) are not this edit's.
+        MSG pending;
+        while (PeekMessageA(&pending, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+        }
         frame_ = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "foreign", WS_POPUP | WS_VISIBLE, 0, 0,
                                  220, 40, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         edit_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 4, 4, 200, 24,
@@ -250,6 +255,26 @@ TEST_F(MacroManagerTest, TheRecorderStopsAtItsLimitAndTheTimelineEditsTheDelays)
         return ClientToScreenPoint(manager, POINT{list.left + 60, list.top + 20 * index + 10});
     };
     app_.input.Click(row(1));
+    // Its first line's menu: a press of the wheel goes in before it, and it too is never
+    // released.
+    const LayoutRecord events = Layout(option::macro_manager::kEventListLayout);
+    const POINT firstLine =
+        ClientToScreenPoint(manager, POINT{MacroManager::kEditorRect.left + events.left + 60,
+                                           MacroManager::kEditorRect.top + events.top + 10});
+    app_.input.MoveTo(firstLine);
+    INPUT right[2] = {};
+    right[0].type = right[1].type = INPUT_MOUSE;
+    right[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    right[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(2, right, sizeof(INPUT));
+    ASSERT_TRUE(WaitUntil([&] { return !VisibleMenus().empty(); }));
+    RedrawWindow(VisibleMenus()[0], nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    SaveScreen(RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
+               "option_macro_list_menu");
+    ASSERT_TRUE(ChooseFromMenu(app_.input, option::ListMenuItems(),
+                               {"Insert Mouse Event", "Wheel", "Down"}, &why))
+        << why;
+    ASSERT_TRUE(WaitUntil([&] { return VisibleMenus().empty(); }));
     app_.input.Click(InWindow(manager, MacroManager::kSwitchLayout));
     app_.input.Click(InWindow(manager, MacroManager::kSwitchLayout));
     app_.input.Click(row(2));
@@ -273,7 +298,7 @@ TEST_F(MacroManagerTest, TheRecorderStopsAtItsLimitAndTheTimelineEditsTheDelays)
     ASSERT_EQ(saved.sets[0].macros.size(), 3u);
     EXPECT_EQ(saved.sets[0].macros[0].eventCount, 500);
     const MacroRecord& opened = saved.sets[0].macros[1];
-    ASSERT_EQ(opened.eventCount, 2) << "only the press never released is gone";
+    ASSERT_EQ(opened.eventCount, 2) << "only the presses never released are gone";
     MacroEvent kept[2];
     std::memcpy(kept, opened.events, sizeof kept);
     EXPECT_EQ(kept[0].key, kUsageB);
@@ -286,6 +311,43 @@ TEST_F(MacroManagerTest, TheRecorderStopsAtItsLimitAndTheTimelineEditsTheDelays)
     EXPECT_EQ(after[1].delay, 100);
     EXPECT_GE(after[2].delay, 140) << "B is held longer";
     EXPECT_LE(after[2].delay, 160);
+}
+
+// The mouse unplugged while the recorder holds the keyboard: the monitor closes the
+// application, which lets go of the keyboard and keeps the library as it was.
+TEST_F(MacroManagerTest, ClosingWhileRecordingLetsGoOfTheKeyboardAndKeepsTheLibrary) {
+    MacroLibrary prepared;
+    prepared.sets.push_back(MacroSet{"Kept", {MacroOf("Old", {})}, SetState::kNew});
+    CreateDirectoryA(program_.File("config").c_str(), nullptr);
+    ASSERT_TRUE(SaveMacroLibrary(prepared, program_.File(kMacroLibraryFile)));
+    const std::string before = ReadWholeFile(program_.File(kMacroLibraryFile)).value_or("");
+    StartOnButtonPage();
+    app_.ClickOnPage(option::kMacroManagerLayout);
+    const HWND manager = Window(MacroManager::kClassName);
+    ASSERT_TRUE(manager);
+    const HWND ok = OptionProgram::WindowAt(InWindow(manager, MacroManager::kOkLayout));
+    app_.input.Click(InWindow(manager, MacroManager::kSetLayout));
+    ASSERT_TRUE(WaitUntil([&] { return !VisibleMenus().empty(); }));
+    std::string why;
+    ASSERT_TRUE(ChooseFromMenu(
+        app_.input,
+        option::MacroManagerModel(prepared, option::ManagerMode::kCreateNew, -1, std::nullopt)
+            .SetMenu(),
+        {"Kept"}, &why))
+        << why;
+    app_.input.Click(InEditor(manager, option::macro_manager::kStartRecordLayout));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowEnabled(ok); })) << "recording";
+    SendKey('Q', false);
+    SendKey('Q', true);
+
+    ASSERT_EQ(Vmouse("unplug").exitCode, 0);
+    EXPECT_EQ(app_.WaitForEnd(kConditionTimeoutMs), 0);
+    ForeignEdit foreign;
+    foreign.Focus();
+    SendKey('Z', false);
+    SendKey('Z', true);
+    EXPECT_EQ(foreign.Text(), "z") << "the keyboard is free again";
+    EXPECT_EQ(ReadWholeFile(program_.File(kMacroLibraryFile)).value_or(""), before);
 }
 
 }  // namespace
