@@ -21,9 +21,6 @@ constexpr int kDeleteId = 13;
 constexpr int kSwitchId = 14;
 constexpr int kListEditorId = 15;
 constexpr int kTimelineId = 16;
-constexpr int kOkId = 30;
-constexpr int kCancelId = 31;
-constexpr int kCloseId = 32;
 constexpr UINT_PTR kAddSetTimer = 1;
 constexpr char kToTimeline[] = "TIMELINE EDITOR";
 constexpr char kToList[] = "LIST EDITOR";
@@ -53,31 +50,27 @@ std::optional<MacroLibrary> MacroManager::Run(HWND owner, const MacroLibrary& li
     openManager = &manager;
     manager.RunModal();
     openManager = nullptr;
-    if (!manager.ok_) return std::nullopt;
+    if (!manager.accepted()) return std::nullopt;
     return manager.model_.TakeCopy();
 }
 
 bool MacroManager::CancelOpen() {
     if (!openManager) return false;
+    // The recorder lets go of the keyboard before anything else goes.
+    openManager->listEditor_.StopRecording();
     openManager->Finish(false);
     return true;
 }
 
 void MacroManager::OnCreated() {
-    const skin::SkinSources pictures = sources();
-    setButton_.Create(hwnd(), kSetId, kSetLayout, pictures);
+    setButton_.Create(hwnd(), kSetId, kSetLayout, sources());
     macros_.Create(hwnd(), kMacroListId, skin::LayoutRect(kMacroListLayout));
-    struct {
-        skin::SkinButton& button;
-        int id;
-        const char* layout;
-    } buttons[] = {{new_, kNewId, kNewLayout},          {delete_, kDeleteId, kDeleteLayout},
-                   {switch_, kSwitchId, kSwitchLayout}, {okButton_, kOkId, kOkLayout},
-                   {cancel_, kCancelId, kCancelLayout}, {close_, kCloseId, kCloseLayout}};
-    for (auto& b : buttons) {
-        b.button.Create(hwnd(), b.id, Layout(b.layout));
-        b.button.SetSkin(skin::LayoutRect(b.layout), pictures);
-    }
+    AddButton(new_, kNewId, kNewLayout);
+    AddButton(delete_, kDeleteId, kDeleteLayout);
+    AddButton(switch_, kSwitchId, kSwitchLayout);
+    AddOkCancel(kOkLayout, kCancelLayout, kCloseLayout);
+    // Enter and Escape belong to the names typed in the list and to the timeline.
+    KeepKeys();
     switch_.SetCaption(kToTimeline);
     listEditor_.Create(hwnd(), kListEditorId, kEditorRect);
     timeline_.Create(hwnd(), kTimelineId, kEditorRect);
@@ -194,17 +187,14 @@ void MacroManager::LeaveTimeline() {
 void MacroManager::EnableControls(bool enable) {
     setButton_.Enable(enable);
     EnableWindow(macros_.hwnd(), enable);
-    for (skin::SkinButton* b : {&new_, &delete_, &switch_, &okButton_, &cancel_, &close_})
-        b->Enable(enable);
+    for (skin::SkinButton* b : {&new_, &delete_, &switch_}) b->Enable(enable);
+    for (int id : {kOkId, kCancelId, kCloseId}) EnableWindow(GetDlgItem(hwnd(), id), enable);
 }
 
-void MacroManager::Finish(bool ok) {
+bool MacroManager::Accept() {
     listEditor_.StopRecording();
-    if (ok && timelineShown_) timeline_.WriteBack();
-    ok_ = ok;
-    KillTimer(hwnd(), kAddSetTimer);
-    SetResult(ok ? IDOK : IDCANCEL);
-    Close();
+    if (timelineShown_) timeline_.WriteBack();
+    return true;
 }
 
 LRESULT MacroManager::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -224,20 +214,20 @@ LRESULT MacroManager::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case kRecordingMessage:
             EnableControls(wParam == 0);
             return 0;
-        case WM_COMMAND:
-            break;
         default:
-            return SkinnedDialog::OnMessage(message, wParam, lParam);
+            return OkCancelDialog::OnMessage(message, wParam, lParam);
     }
-    const int id = LOWORD(wParam);
-    if (setButton_.OnCommand(id)) return 0;
+}
+
+void MacroManager::OnCommand(int id, int code) {
+    if (setButton_.OnCommand(id)) return;
     switch (id) {
         case kMacroListId:
-            if (HIWORD(wParam) == LBN_SELCHANGE && !macros_.editing()) {
+            if (code == LBN_SELCHANGE && !macros_.editing()) {
                 if (timelineShown_) timeline_.WriteBack();
                 model_.SelectMacro(macros_.Selection());
                 ShowMacro();
-            } else if (HIWORD(wParam) == LBN_DBLCLK && macros_.Selection() >= 0) {
+            } else if (code == LBN_DBLCLK && macros_.Selection() >= 0) {
                 const int row = macros_.Selection();
                 macros_.BeginEdit(row, macros_.Text(row), macro_manager::kMacroNameFieldLength);
             }
@@ -251,17 +241,9 @@ LRESULT MacroManager::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case kSwitchId:
             SwitchEditor();
             break;
-        case kOkId:
-            Finish(true);
-            break;
-        case kCancelId:
-        case kCloseId:
-            Finish(false);
-            break;
         default:
             break;
     }
-    return 0;
 }
 
 }  // namespace tesh::option

@@ -12,13 +12,13 @@
 #include "option/win/drop_down_button.h"
 #include "option/win/macro_list_editor.h"
 #include "option/win/macro_timeline_editor.h"
+#include "skin/win/ok_cancel_dialog.h"
 #include "skin/win/skin_button.h"
 #include "skin/win/skin_list_box.h"
-#include "skin/win/skinned_dialog.h"
 
 namespace tesh::option {
 
-class MacroManager : public skin::SkinnedDialog {
+class MacroManager : public skin::OkCancelDialog {
   public:
     // The copy as OK left it, or nullopt after Cancel (or when the window could not
     // be made). `button` is the macro of the button whose menu opened the manager.
@@ -43,6 +43,9 @@ class MacroManager : public skin::SkinnedDialog {
   protected:
     void OnCreated() override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // OK keeps what is being recorded and what the timeline shows.
+    bool Accept() override;
+    void OnCommand(int id, int code) override;
 
   private:
     MacroManager(const MacroLibrary& library, ManagerMode mode, int setIndex,
@@ -60,15 +63,13 @@ class MacroManager : public skin::SkinnedDialog {
     void LeaveTimeline();
     void EnableControls(bool enable);
     bool Notice(ManagerNotice notice);
-    void Finish(bool ok);
 
     MacroManagerModel model_;
-    bool ok_ = false;
     bool timelineShown_ = false;
     int newRow_ = -1;  // the line being named by New
     DropDownButton setButton_;
     skin::SkinListBox macros_;
-    skin::SkinButton new_, delete_, switch_, okButton_, cancel_, close_;
+    skin::SkinButton new_, delete_, switch_;
     MacroListEditor listEditor_{model_};
     MacroTimelineEditor timeline_{model_};
 };

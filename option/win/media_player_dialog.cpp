@@ -4,16 +4,11 @@
 
 #include "art/art_ids.h"
 #include "option/media_players.h"
-#include "skin/layout_record.h"
-#include "skin/win/layout_rect.h"
 
 namespace tesh::option {
 namespace {
 
 constexpr int kPlayerId = 10;
-constexpr int kOkId = 30;
-constexpr int kCancelId = 31;
-constexpr int kCloseId = 32;
 
 }  // namespace
 
@@ -29,38 +24,18 @@ std::optional<int> MediaPlayerDialog::Run(HWND owner, int start) {
     if (!dialog.CreateDialogWindow(kClassName, kTitle, owner, IDB_PLAYER_DIALOG_NORMAL))
         return std::nullopt;
     dialog.RunModal();
-    return dialog.chosen_;
+    if (!dialog.accepted()) return std::nullopt;
+    return dialog.choice_;
 }
 
 void MediaPlayerDialog::OnCreated() {
-    const skin::SkinSources pictures = sources();
-    player_.Create(hwnd(), kPlayerId, kPlayerLayout, pictures);
+    player_.Create(hwnd(), kPlayerId, kPlayerLayout, sources());
     player_.SetCaption(MediaPlayerName(choice_));
-    struct {
-        skin::SkinButton& button;
-        int id;
-        const char* layout;
-    } buttons[] = {{ok_, kOkId, kOkLayout},
-                   {cancel_, kCancelId, kCancelLayout},
-                   {close_, kCloseId, kCloseLayout}};
-    for (auto& b : buttons) {
-        b.button.Create(hwnd(), b.id, Layout(b.layout));
-        b.button.SetSkin(skin::LayoutRect(b.layout), pictures);
-    }
+    AddOkCancel(kOkLayout, kCancelLayout, kCloseLayout);
 }
 
-void MediaPlayerDialog::Finish(bool ok) {
-    if (ok) chosen_ = choice_;
-    SetResult(ok ? IDOK : IDCANCEL);
-    Close();
-}
-
-bool MediaPlayerDialog::OnKey(WPARAM key) {
-    if (key == VK_ESCAPE || key == VK_RETURN) {
-        Finish(key == VK_RETURN);
-        return true;
-    }
-    return false;
+void MediaPlayerDialog::OnCommand(int id, int) {
+    player_.OnCommand(id);
 }
 
 LRESULT MediaPlayerDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -76,15 +51,7 @@ LRESULT MediaPlayerDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     }
-    if (message != WM_COMMAND) return SkinnedDialog::OnMessage(message, wParam, lParam);
-    const int id = LOWORD(wParam);
-    if (player_.OnCommand(id)) return 0;
-    if (id == kOkId) {
-        Finish(true);
-    } else if (id == kCancelId || id == kCloseId) {
-        Finish(false);
-    }
-    return 0;
+    return OkCancelDialog::OnMessage(message, wParam, lParam);
 }
 
 }  // namespace tesh::option

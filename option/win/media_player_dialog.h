@@ -7,12 +7,11 @@
 #include <optional>
 
 #include "option/win/drop_down_button.h"
-#include "skin/win/skin_button.h"
-#include "skin/win/skinned_dialog.h"
+#include "skin/win/ok_cancel_dialog.h"
 
 namespace tesh::option {
 
-class MediaPlayerDialog : public skin::SkinnedDialog {
+class MediaPlayerDialog : public skin::OkCancelDialog {
   public:
     // The MediaOption confirmed with OK (0..3), or nullopt.
     static std::optional<int> Run(HWND owner, int start);
@@ -29,16 +28,13 @@ class MediaPlayerDialog : public skin::SkinnedDialog {
   protected:
     void OnCreated() override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    bool OnKey(WPARAM key) override;
+    void OnCommand(int id, int code) override;
 
   private:
     explicit MediaPlayerDialog(int start);
-    void Finish(bool ok);
 
     int choice_;
-    std::optional<int> chosen_;
     DropDownButton player_;
-    skin::SkinButton ok_, cancel_, close_;
 };
 
 }  // namespace tesh::option

@@ -2,7 +2,6 @@
 
 #include "art/art_ids.h"
 #include "option/win/file_dialogs.h"
-#include "skin/win/layout_rect.h"
 
 namespace tesh::option {
 namespace {
@@ -10,9 +9,6 @@ namespace {
 constexpr int kNameId = 10;
 constexpr int kFirstProgramId = 11;
 constexpr int kFirstBrowseId = 21;
-constexpr int kOkId = 30;
-constexpr int kCancelId = 31;
-constexpr int kCloseId = 32;
 constexpr int kProgramPathLimit = 499;  // the record's program fields hold 500 bytes
 constexpr int kNameText = 1045;
 constexpr int kProgramText = 1046;
@@ -40,7 +36,6 @@ std::optional<ProfileIdentity> ProfileDialog::Run(HWND owner, const ProfileIdent
 }
 
 void ProfileDialog::OnCreated() {
-    const skin::SkinSources pictures = sources();
     name_.Create(hwnd(), kNameId, Layout(kNameLayout));
     SendMessageA(name_.hwnd(), EM_LIMITTEXT, kProfileNameLimit, 0);
     name_.SetText(start_.name.substr(0, kProfileNameLimit));
@@ -50,59 +45,26 @@ void ProfileDialog::OnCreated() {
         SendMessageA(programs_[i].hwnd(), EM_LIMITTEXT, kProgramPathLimit, 0);
         programs_[i].SetText(start_.programs[i]);
         programs_[i].SetHint(texts_.Text(kProgramText, ""));
-        browse_[i].Create(hwnd(), kFirstBrowseId + i, Layout(kBrowseLayouts[i]));
-        browse_[i].SetSkin(skin::LayoutRect(kBrowseLayouts[i]), pictures);
+        AddButton(browse_[i], kFirstBrowseId + i, kBrowseLayouts[i]);
         browse_[i].SetTooltip(texts_.Text(kBrowseText, ""));
     }
-    struct {
-        skin::SkinButton& button;
-        int id;
-        const char* layout;
-    } buttons[] = {{ok_, kOkId, kOkLayout},
-                   {cancel_, kCancelId, kCancelLayout},
-                   {close_, kCloseId, kCloseLayout}};
-    for (auto& b : buttons) {
-        b.button.Create(hwnd(), b.id, Layout(b.layout));
-        b.button.SetSkin(skin::LayoutRect(b.layout), pictures);
-    }
+    AddOkCancel(kOkLayout, kCancelLayout, kCloseLayout);
     SetFocus(name_.hwnd());
 }
 
-void ProfileDialog::Finish(bool ok) {
-    if (ok) {
-        ProfileIdentity identity;
-        identity.name = name_.Text().substr(0, kProfileNameLimit);
-        for (int i = 0; i < 3; ++i) identity.programs[i] = programs_[i].Text();
-        chosen_ = identity;
-    }
-    SetResult(ok ? IDOK : IDCANCEL);
-    Close();
+bool ProfileDialog::Accept() {
+    ProfileIdentity identity;
+    identity.name = name_.Text().substr(0, kProfileNameLimit);
+    for (int i = 0; i < 3; ++i) identity.programs[i] = programs_[i].Text();
+    chosen_ = identity;
+    return true;
 }
 
-bool ProfileDialog::OnKey(WPARAM key) {
-    if (key == VK_ESCAPE) {
-        Finish(false);
-        return true;
-    }
-    if (key == VK_RETURN) {
-        Finish(true);
-        return true;
-    }
-    return false;
-}
-
-LRESULT ProfileDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_COMMAND) return SkinnedDialog::OnMessage(message, wParam, lParam);
-    const int id = LOWORD(wParam);
-    if (id == kOkId) {
-        Finish(true);
-    } else if (id == kCancelId || id == kCloseId) {
-        Finish(false);
-    } else if (id >= kFirstBrowseId && id < kFirstBrowseId + 3) {
+void ProfileDialog::OnCommand(int id, int) {
+    if (id >= kFirstBrowseId && id < kFirstBrowseId + 3) {
         if (std::optional<std::string> path = AskProgram(hwnd()))
             programs_[id - kFirstBrowseId].SetText(*path);
     }
-    return 0;
 }
 
 }  // namespace tesh::option

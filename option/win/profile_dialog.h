@@ -9,12 +9,12 @@
 #include "option/app_model.h"
 #include "option/win/help_texts.h"
 #include "skin/win/bitmap_edit.h"
+#include "skin/win/ok_cancel_dialog.h"
 #include "skin/win/skin_button.h"
-#include "skin/win/skinned_dialog.h"
 
 namespace tesh::option {
 
-class ProfileDialog : public skin::SkinnedDialog {
+class ProfileDialog : public skin::OkCancelDialog {
   public:
     // Runs the dialog over `owner` with the fields filled from `start`; the identity
     // the user confirmed with OK, or nullopt.
@@ -32,13 +32,12 @@ class ProfileDialog : public skin::SkinnedDialog {
 
   protected:
     void OnCreated() override;
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    bool OnKey(WPARAM key) override;
+    bool Accept() override;
+    void OnCommand(int id, int code) override;
 
   private:
     ProfileDialog(const ProfileIdentity& start, const HelpTexts& texts)
         : start_(start), texts_(texts) {}
-    void Finish(bool ok);
 
     ProfileIdentity start_;
     const HelpTexts& texts_;
@@ -46,7 +45,6 @@ class ProfileDialog : public skin::SkinnedDialog {
     skin::BitmapEdit name_;
     skin::BitmapEdit programs_[3];
     skin::SkinButton browse_[3];
-    skin::SkinButton ok_, cancel_, close_;
 };
 
 }  // namespace tesh::option

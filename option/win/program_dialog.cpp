@@ -4,16 +4,12 @@
 #include "option/button_commands.h"
 #include "option/win/file_dialogs.h"
 #include "skin/layout_record.h"
-#include "skin/win/layout_rect.h"
 
 namespace tesh::option {
 namespace {
 
 constexpr int kPathId = 10;
 constexpr int kBrowseId = 20;
-constexpr int kOkId = 30;
-constexpr int kCancelId = 31;
-constexpr int kCloseId = 32;
 
 }  // namespace
 
@@ -32,58 +28,28 @@ std::optional<std::string> ProgramDialog::Run(HWND owner, const std::string& sta
 }
 
 void ProgramDialog::OnCreated() {
-    const skin::SkinSources pictures = sources();
     path_.Create(hwnd(), kPathId, Layout(kPathLayout));
     path_.SetText(start_);
-    struct {
-        skin::SkinButton& button;
-        int id;
-        const char* layout;
-    } buttons[] = {{browse_, kBrowseId, kBrowseLayout},
-                   {ok_, kOkId, kOkLayout},
-                   {cancel_, kCancelId, kCancelLayout},
-                   {close_, kCloseId, kCloseLayout}};
-    for (auto& b : buttons) {
-        b.button.Create(hwnd(), b.id, Layout(b.layout));
-        b.button.SetSkin(skin::LayoutRect(b.layout), pictures);
-    }
+    AddButton(browse_, kBrowseId, kBrowseLayout);
+    AddOkCancel(kOkLayout, kCancelLayout, kCloseLayout);
     SetFocus(path_.hwnd());
 }
 
-void ProgramDialog::Finish(bool ok) {
-    if (ok) {
-        std::string path = path_.Text();
-        if (!ProgramPathFits(path)) {
-            // Too long for the button: the user shortens it or cancels.
-            SetFocus(path_.hwnd());
-            SendMessageA(path_.hwnd(), EM_SETSEL, 0, -1);
-            return;
-        }
-        chosen_ = std::move(path);
+bool ProgramDialog::Accept() {
+    std::string path = path_.Text();
+    if (!ProgramPathFits(path)) {
+        // Too long for the button: the user shortens it or cancels.
+        SetFocus(path_.hwnd());
+        SendMessageA(path_.hwnd(), EM_SETSEL, 0, -1);
+        return false;
     }
-    SetResult(ok ? IDOK : IDCANCEL);
-    Close();
+    chosen_ = std::move(path);
+    return true;
 }
 
-bool ProgramDialog::OnKey(WPARAM key) {
-    if (key == VK_ESCAPE || key == VK_RETURN) {
-        Finish(key == VK_RETURN);
-        return true;
-    }
-    return false;
-}
-
-LRESULT ProgramDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_COMMAND) return SkinnedDialog::OnMessage(message, wParam, lParam);
-    const int id = LOWORD(wParam);
-    if (id == kOkId) {
-        Finish(true);
-    } else if (id == kCancelId || id == kCloseId) {
-        Finish(false);
-    } else if (id == kBrowseId) {
-        if (std::optional<std::string> path = AskProgram(hwnd())) path_.SetText(*path);
-    }
-    return 0;
+void ProgramDialog::OnCommand(int id, int) {
+    if (id != kBrowseId) return;
+    if (std::optional<std::string> path = AskProgram(hwnd())) path_.SetText(*path);
 }
 
 }  // namespace tesh::option

@@ -9,12 +9,12 @@
 #include <string>
 
 #include "skin/win/bitmap_edit.h"
+#include "skin/win/ok_cancel_dialog.h"
 #include "skin/win/skin_button.h"
-#include "skin/win/skinned_dialog.h"
 
 namespace tesh::option {
 
-class ProgramDialog : public skin::SkinnedDialog {
+class ProgramDialog : public skin::OkCancelDialog {
   public:
     // The path confirmed with OK, or nullopt.
     static std::optional<std::string> Run(HWND owner, const std::string& start);
@@ -29,17 +29,16 @@ class ProgramDialog : public skin::SkinnedDialog {
 
   protected:
     void OnCreated() override;
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    bool OnKey(WPARAM key) override;
+    bool Accept() override;
+    void OnCommand(int id, int code) override;
 
   private:
     explicit ProgramDialog(const std::string& start) : start_(start) {}
-    void Finish(bool ok);
 
     std::string start_;
     std::optional<std::string> chosen_;
     skin::BitmapEdit path_;
-    skin::SkinButton browse_, ok_, cancel_, close_;
+    skin::SkinButton browse_;
 };
 
 }  // namespace tesh::option

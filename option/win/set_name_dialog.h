@@ -8,12 +8,11 @@
 #include <string>
 
 #include "skin/win/bitmap_edit.h"
-#include "skin/win/skin_button.h"
-#include "skin/win/skinned_dialog.h"
+#include "skin/win/ok_cancel_dialog.h"
 
 namespace tesh::option {
 
-class SetNameDialog : public skin::SkinnedDialog {
+class SetNameDialog : public skin::OkCancelDialog {
   public:
     // The trimmed name accepted, or nullopt.
     static std::optional<std::string> Run(HWND owner);
@@ -27,16 +26,13 @@ class SetNameDialog : public skin::SkinnedDialog {
 
   protected:
     void OnCreated() override;
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    bool OnKey(WPARAM key) override;
+    bool Accept() override;
 
   private:
     SetNameDialog() = default;
-    void Finish(bool ok);
 
     std::optional<std::string> chosen_;
     skin::BitmapEdit name_;
-    skin::SkinButton ok_, cancel_, close_;
 };
 
 }  // namespace tesh::option

@@ -2,7 +2,6 @@
 
 #include "art/art_ids.h"
 #include "settings/win/windows_keyboard_layout.h"
-#include "skin/layout_record.h"
 #include "skin/win/layout_rect.h"
 
 namespace tesh::option {
@@ -10,9 +9,6 @@ namespace {
 
 constexpr int kKeyId = 10;
 constexpr int kFirstFlagId = 11;
-constexpr int kOkId = 30;
-constexpr int kCancelId = 31;
-constexpr int kCloseId = 32;
 
 }  // namespace
 
@@ -33,23 +29,13 @@ std::optional<ShortcutChoice> ShortcutDialog::Run(HWND owner, ShortcutChoice sta
 }
 
 void ShortcutDialog::OnCreated() {
-    const skin::SkinSources pictures = sources();
     key_.Create(hwnd(), kKeyId, skin::LayoutRect(kKeyLayout), ES_READONLY | ES_CENTER);
     for (int f = 0; f < kShortcutFlags; ++f) {
-        flags_[f].Create(hwnd(), kFirstFlagId + f, Layout(kFlagLayouts[f]));
-        flags_[f].SetSkin(skin::LayoutRect(kFlagLayouts[f]), pictures);
+        AddButton(flags_[f], kFirstFlagId + f, kFlagLayouts[f]);
     }
-    struct {
-        skin::SkinButton& button;
-        int id;
-        const char* layout;
-    } buttons[] = {{ok_, kOkId, kOkLayout},
-                   {cancel_, kCancelId, kCancelLayout},
-                   {close_, kCloseId, kCloseLayout}};
-    for (auto& b : buttons) {
-        b.button.Create(hwnd(), b.id, Layout(b.layout));
-        b.button.SetSkin(skin::LayoutRect(b.layout), pictures);
-    }
+    AddOkCancel(kOkLayout, kCancelLayout, kCloseLayout);
+    // Enter and Escape are keys for the shortcut like any other.
+    KeepKeys();
     ShowFlags();
     ShowKey();
     capture_ = std::make_unique<KeyboardCapture>(hwnd());
@@ -66,14 +52,18 @@ void ShortcutDialog::ShowKey() {
     key_.SetText(edit_.KeyName(WindowsKeyboardLayout()));
 }
 
-void ShortcutDialog::Finish(bool ok) {
-    if (ok) {
-        chosen_ = edit_.Result();
-        if (!chosen_) return;  // no key yet
-    }
+bool ShortcutDialog::Accept() {
+    chosen_ = edit_.Result();
+    if (!chosen_) return false;
     capture_.reset();
-    SetResult(ok ? IDOK : IDCANCEL);
-    Close();
+    return true;
+}
+
+void ShortcutDialog::OnCommand(int id, int) {
+    if (id < kFirstFlagId || id >= kFirstFlagId + kShortcutFlags) return;
+    const int f = id - kFirstFlagId;
+    edit_.SetFlag(f, flags_[f].checked());
+    ShowFlags();
 }
 
 LRESULT ShortcutDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -83,18 +73,7 @@ LRESULT ShortcutDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (message == WM_DESTROY) capture_.reset();
-    if (message != WM_COMMAND) return SkinnedDialog::OnMessage(message, wParam, lParam);
-    const int id = LOWORD(wParam);
-    if (id == kOkId) {
-        Finish(true);
-    } else if (id == kCancelId || id == kCloseId) {
-        Finish(false);
-    } else if (id >= kFirstFlagId && id < kFirstFlagId + kShortcutFlags) {
-        const int f = id - kFirstFlagId;
-        edit_.SetFlag(f, flags_[f].checked());
-        ShowFlags();
-    }
-    return 0;
+    return OkCancelDialog::OnMessage(message, wParam, lParam);
 }
 
 }  // namespace tesh::option

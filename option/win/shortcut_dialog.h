@@ -13,12 +13,11 @@
 #include "option/win/keyboard_capture.h"
 #include "skin/win/bitmap_edit.h"
 #include "skin/win/check_box.h"
-#include "skin/win/skin_button.h"
-#include "skin/win/skinned_dialog.h"
+#include "skin/win/ok_cancel_dialog.h"
 
 namespace tesh::option {
 
-class ShortcutDialog : public skin::SkinnedDialog {
+class ShortcutDialog : public skin::OkCancelDialog {
   public:
     // The key and modifiers confirmed with OK, or nullopt.
     static std::optional<ShortcutChoice> Run(HWND owner, ShortcutChoice start);
@@ -35,19 +34,20 @@ class ShortcutDialog : public skin::SkinnedDialog {
   protected:
     void OnCreated() override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // OK without a key does nothing.
+    bool Accept() override;
+    void OnCommand(int id, int code) override;
 
   private:
     explicit ShortcutDialog(ShortcutChoice start) : edit_(start) {}
     void ShowFlags();
     void ShowKey();
-    void Finish(bool ok);
 
     ShortcutEdit edit_;
     std::optional<ShortcutChoice> chosen_;
     std::unique_ptr<KeyboardCapture> capture_;
     skin::BitmapEdit key_;
     skin::SkinCheckBox flags_[kShortcutFlags];
-    skin::SkinButton ok_, cancel_, close_;
 };
 
 }  // namespace tesh::option

@@ -6,13 +6,12 @@
 
 #include "settings/timer_list.h"
 #include "skin/win/bitmap_edit.h"
-#include "skin/win/skin_button.h"
-#include "skin/win/skinned_dialog.h"
+#include "skin/win/ok_cancel_dialog.h"
 #include "skin/win/spin_edit.h"
 
 namespace tesh::option {
 
-class TimerCreateDialog : public skin::SkinnedDialog {
+class TimerCreateDialog : public skin::OkCancelDialog {
   public:
     // True when OK appended a timer to the list (the caller then saves the file).
     static bool Run(HWND owner, TimerList& timers);
@@ -27,18 +26,15 @@ class TimerCreateDialog : public skin::SkinnedDialog {
 
   protected:
     void OnCreated() override;
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    bool OnKey(WPARAM key) override;
+    // An empty name or one another timer has keeps the dialog open.
+    bool Accept() override;
 
   private:
     explicit TimerCreateDialog(TimerList& timers) : timers_(timers) {}
-    void Finish(bool ok);
 
     TimerList& timers_;
-    bool added_ = false;
     skin::BitmapEdit name_;
     skin::SpinEdit seconds_;
-    skin::SkinButton ok_, cancel_, close_;
 };
 
 }  // namespace tesh::option

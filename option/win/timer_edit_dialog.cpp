@@ -6,7 +6,6 @@
 #include "option/timer_edits.h"
 #include "settings/library_names.h"
 #include "skin/layout_record.h"
-#include "skin/win/layout_rect.h"
 #include "skin/win/message_dialog.h"
 
 namespace tesh::option {
@@ -17,9 +16,6 @@ constexpr int kNameId = 11;
 constexpr int kSecondsId = 12;
 constexpr int kSaveId = 20;
 constexpr int kDeleteId = 21;
-constexpr int kOkId = 30;
-constexpr int kCancelId = 31;
-constexpr int kCloseId = 32;
 constexpr wchar_t kDeleteTitle[] = L"ATTENTION";
 constexpr wchar_t kDeleteQuestion[] = L"Do you really want to delete the selected timer?";
 
@@ -39,30 +35,19 @@ bool TimerEditDialog::Run(HWND owner, TimerList& timers) {
     TimerEditDialog dialog(timers);
     if (!dialog.CreateDialogWindow(kClassName, kTitle, owner, IDB_TIMER_EDIT_NORMAL)) return false;
     dialog.RunModal();
-    return dialog.closedWithOk_;
+    return dialog.accepted();
 }
 
 void TimerEditDialog::OnCreated() {
-    const skin::SkinSources pictures = sources();
-    chooser_.Create(hwnd(), kChooserId, kChooserLayout, pictures);
+    chooser_.Create(hwnd(), kChooserId, kChooserLayout, sources());
     name_.Create(hwnd(), kNameId, Layout(kNameLayout));
     SendMessageA(name_.hwnd(), EM_LIMITTEXT, kMaxTypedNameLength, 0);
     const LayoutRecord spin = Layout(kSecondsLayout);
     seconds_.Create(hwnd(), kSecondsId, spin.left, spin.top);
     seconds_.SetRange(kMinTimerSeconds, kMaxTimerSeconds);
-    struct {
-        skin::SkinButton& button;
-        int id;
-        const char* layout;
-    } buttons[] = {{save_, kSaveId, kSaveLayout},
-                   {delete_, kDeleteId, kDeleteLayout},
-                   {ok_, kOkId, kOkLayout},
-                   {cancel_, kCancelId, kCancelLayout},
-                   {close_, kCloseId, kCloseLayout}};
-    for (auto& b : buttons) {
-        b.button.Create(hwnd(), b.id, Layout(b.layout));
-        b.button.SetSkin(skin::LayoutRect(b.layout), pictures);
-    }
+    AddButton(save_, kSaveId, kSaveLayout);
+    AddButton(delete_, kDeleteId, kDeleteLayout);
+    AddOkCancel(kOkLayout, kCancelLayout, kCloseLayout);
     ShowSelected();
 }
 
@@ -97,21 +82,15 @@ void TimerEditDialog::DeleteSelected() {
     ShowSelected();
 }
 
-void TimerEditDialog::Finish(bool ok) {
-    if (ok) {
-        SaveFields();
-        closedWithOk_ = true;
-    }
-    SetResult(ok ? IDOK : IDCANCEL);
-    Close();
+bool TimerEditDialog::Accept() {
+    SaveFields();
+    return true;
 }
 
-bool TimerEditDialog::OnKey(WPARAM key) {
-    if (key == VK_ESCAPE || key == VK_RETURN) {
-        Finish(key == VK_RETURN);
-        return true;
-    }
-    return false;
+void TimerEditDialog::OnCommand(int id, int) {
+    if (chooser_.OnCommand(id)) return;
+    if (id == kSaveId) SaveFields();
+    if (id == kDeleteId) DeleteSelected();
 }
 
 LRESULT TimerEditDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -119,27 +98,7 @@ LRESULT TimerEditDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ChooseTimer();
         return 0;
     }
-    if (message != WM_COMMAND) return SkinnedDialog::OnMessage(message, wParam, lParam);
-    const int id = LOWORD(wParam);
-    if (chooser_.OnCommand(id)) return 0;
-    switch (id) {
-        case kSaveId:
-            SaveFields();
-            break;
-        case kDeleteId:
-            DeleteSelected();
-            break;
-        case kOkId:
-            Finish(true);
-            break;
-        case kCancelId:
-        case kCloseId:
-            Finish(false);
-            break;
-        default:
-            break;
-    }
-    return 0;
+    return OkCancelDialog::OnMessage(message, wParam, lParam);
 }
 
 }  // namespace tesh::option

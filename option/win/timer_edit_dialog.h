@@ -8,13 +8,13 @@
 #include "option/win/drop_down_button.h"
 #include "settings/timer_list.h"
 #include "skin/win/bitmap_edit.h"
+#include "skin/win/ok_cancel_dialog.h"
 #include "skin/win/skin_button.h"
-#include "skin/win/skinned_dialog.h"
 #include "skin/win/spin_edit.h"
 
 namespace tesh::option {
 
-class TimerEditDialog : public skin::SkinnedDialog {
+class TimerEditDialog : public skin::OkCancelDialog {
   public:
     // True when the dialog closed with OK (the caller then saves the file). Nothing
     // opens without a timer.
@@ -37,7 +37,9 @@ class TimerEditDialog : public skin::SkinnedDialog {
   protected:
     void OnCreated() override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    bool OnKey(WPARAM key) override;
+    // OK saves the pending fields as SAVE TIMER does.
+    bool Accept() override;
+    void OnCommand(int id, int code) override;
 
   private:
     explicit TimerEditDialog(TimerList& timers) : timers_(timers) {}
@@ -45,15 +47,13 @@ class TimerEditDialog : public skin::SkinnedDialog {
     void ChooseTimer();
     void SaveFields();
     void DeleteSelected();
-    void Finish(bool ok);
 
     TimerList& timers_;
     int selected_ = 0;
-    bool closedWithOk_ = false;
     DropDownButton chooser_;
     skin::BitmapEdit name_;
     skin::SpinEdit seconds_;
-    skin::SkinButton save_, delete_, ok_, cancel_, close_;
+    skin::SkinButton save_, delete_;
 };
 
 }  // namespace tesh::option

@@ -5,7 +5,9 @@
 #include <algorithm>
 
 #include "art/art_ids.h"
+#include "skin/layout_record.h"
 #include "skin/win/control_window.h"
+#include "skin/win/layout_rect.h"
 #include "skin/win/window_shape.h"
 
 namespace tesh::skin {
@@ -161,6 +163,11 @@ LRESULT CALLBACK SkinnedDialog::Proc(HWND hwnd, UINT message, WPARAM wParam, LPA
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
     return self->OnMessage(message, wParam, lParam);
+}
+
+void SkinnedDialog::AddButton(SkinButton& button, int id, const char* layout) {
+    button.Create(hwnd_, id, Layout(layout));
+    button.SetSkin(LayoutRect(layout), sources());
 }
 
 }  // namespace tesh::skin

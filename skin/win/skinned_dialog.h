@@ -10,6 +10,7 @@
 #include <string>
 
 #include "skin/win/skin_bitmap.h"
+#include "skin/win/skin_button.h"
 
 namespace tesh::skin {
 
@@ -60,6 +61,9 @@ class SkinnedDialog {
     }
     // The four pictures, for the window's buttons to cut their images from.
     SkinSources sources() const;
+    // A button of the window at its layout string's place, its looks cut from the
+    // window's pictures.
+    void AddButton(SkinButton& button, int id, const char* layout);
 
   private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
