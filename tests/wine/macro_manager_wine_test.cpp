@@ -19,6 +19,7 @@
 #include "option/win/set_name_dialog.h"
 #include "option/win/timeline_view.h"
 #include "settings/macro_library.h"
+#include "skin/win/message_dialog.h"
 #include "tests/wine/key_probe.h"
 #include "tests/wine/menu_driver.h"
 #include "tests/wine/option_app_test.h"
@@ -79,6 +80,15 @@ void SendKey(WORD vk, bool up) {
     SendInput(1, &key, sizeof key);
 }
 
+void RightClick(UserInput& input, POINT at) {
+    input.MoveTo(at);
+    INPUT right[2] = {};
+    right[0].type = right[1].type = INPUT_MOUSE;
+    right[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    right[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(2, right, sizeof(INPUT));
+}
+
 class MacroManagerTest : public OptionAppTest {
   protected:
     void StartOnButtonPage() {
@@ -105,6 +115,13 @@ class MacroManagerTest : public OptionAppTest {
                                                   panel.top + (r.top + r.bottom) / 2});
     }
     MacroLibrary Saved() { return LoadMacroLibrary(program_.File(kMacroLibraryFile)); }
+    // The centre of a line of a list at a layout string's place in the manager (`panel`
+    // offsets a list of the editor panel).
+    static POINT Line(HWND manager, const char* layout, int line, POINT panel = {0, 0}) {
+        const LayoutRecord list = Layout(layout);
+        return ClientToScreenPoint(
+            manager, POINT{panel.x + list.left + 60, panel.y + list.top + 20 * line + 10});
+    }
 };
 
 TEST_F(MacroManagerTest, AMacroRecordedInTheManagerIsPlayedByAButton) {
@@ -250,23 +267,11 @@ TEST_F(MacroManagerTest, TheRecorderStopsAtItsLimitAndTheTimelineEditsTheDelays)
     OptionProgram::SaveWindow(manager, "option_macro_manager_full");
 
     // "Open" through the timeline and back; then "Two" with B's end dragged 50 ms on.
-    const LayoutRecord list = Layout(MacroManager::kMacroListLayout);
-    auto row = [&](int index) {
-        return ClientToScreenPoint(manager, POINT{list.left + 60, list.top + 20 * index + 10});
-    };
-    app_.input.Click(row(1));
+    app_.input.Click(Line(manager, MacroManager::kMacroListLayout, 1));
     // Its first line's menu: a press of the wheel goes in before it, and it too is never
     // released.
-    const LayoutRecord events = Layout(option::macro_manager::kEventListLayout);
-    const POINT firstLine =
-        ClientToScreenPoint(manager, POINT{MacroManager::kEditorRect.left + events.left + 60,
-                                           MacroManager::kEditorRect.top + events.top + 10});
-    app_.input.MoveTo(firstLine);
-    INPUT right[2] = {};
-    right[0].type = right[1].type = INPUT_MOUSE;
-    right[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-    right[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-    SendInput(2, right, sizeof(INPUT));
+    const POINT editor{MacroManager::kEditorRect.left, MacroManager::kEditorRect.top};
+    RightClick(app_.input, Line(manager, option::macro_manager::kEventListLayout, 0, editor));
     ASSERT_TRUE(WaitUntil([&] { return !VisibleMenus().empty(); }));
     RedrawWindow(VisibleMenus()[0], nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     SaveScreen(RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
@@ -277,7 +282,7 @@ TEST_F(MacroManagerTest, TheRecorderStopsAtItsLimitAndTheTimelineEditsTheDelays)
     ASSERT_TRUE(WaitUntil([&] { return VisibleMenus().empty(); }));
     app_.input.Click(InWindow(manager, MacroManager::kSwitchLayout));
     app_.input.Click(InWindow(manager, MacroManager::kSwitchLayout));
-    app_.input.Click(row(2));
+    app_.input.Click(Line(manager, MacroManager::kMacroListLayout, 2));
     app_.input.Click(InWindow(manager, MacroManager::kSwitchLayout));
     const RECT& panel = MacroManager::kEditorRect;
     const RECT& view = option::MacroTimelineEditor::kViewRect;
@@ -311,6 +316,69 @@ TEST_F(MacroManagerTest, TheRecorderStopsAtItsLimitAndTheTimelineEditsTheDelays)
     EXPECT_EQ(after[1].delay, 100);
     EXPECT_GE(after[2].delay, 140) << "B is held longer";
     EXPECT_LE(after[2].delay, 160);
+}
+
+// With no set selected New says so; a double-click renames, Delete asks first, and a
+// delay inserted before a key's release takes the milliseconds typed into its line.
+TEST_F(MacroManagerTest, MacrosAreRenamedDeletedAndGivenDelays) {
+    MacroLibrary prepared;
+    const std::vector<MacroEvent> tap = {{kUsageA, 1, 0}, {kUsageA, 2, 0}};
+    prepared.sets.push_back(MacroSet{
+        "Edit", {MacroOf("One", tap), MacroOf("Two", {}), MacroOf("Three", {})}, SetState::kNew});
+    CreateDirectoryA(program_.File("config").c_str(), nullptr);
+    ASSERT_TRUE(SaveMacroLibrary(prepared, program_.File(kMacroLibraryFile)));
+    StartOnButtonPage();
+    app_.ClickOnPage(option::kMacroManagerLayout);
+    const HWND manager = Window(MacroManager::kClassName);
+    ASSERT_TRUE(manager);
+
+    app_.input.Click(InWindow(manager, MacroManager::kNewLayout));
+    const HWND note = Window(skin::kMessageDialogClass);
+    ASSERT_TRUE(note) << "no set is selected";
+    app_.input.Click(InWindow(note, skin::kMessageNoteOkLayout));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(note); }));
+    app_.input.Click(InWindow(manager, MacroManager::kSetLayout));
+    ASSERT_TRUE(WaitUntil([&] { return !VisibleMenus().empty(); }));
+    std::string why;
+    ASSERT_TRUE(ChooseFromMenu(
+        app_.input,
+        option::MacroManagerModel(prepared, option::ManagerMode::kCreateNew, -1, std::nullopt)
+            .SetMenu(),
+        {"Edit"}, &why))
+        << why;
+
+    // "Two" becomes "Second".
+    app_.input.DoubleClick(Line(manager, MacroManager::kMacroListLayout, 1));
+    app_.input.Type("Second");
+    app_.input.PressKey(VK_RETURN);
+    // "Three" goes, once confirmed.
+    app_.input.Click(Line(manager, MacroManager::kMacroListLayout, 2));
+    app_.input.Click(InWindow(manager, MacroManager::kDeleteLayout));
+    const HWND confirm = Window(skin::kMessageDialogClass);
+    ASSERT_TRUE(confirm);
+    app_.input.Click(InWindow(confirm, skin::kMessageConfirmOkLayout));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(confirm); }));
+    // "One": a delay before A's release, 250 typed into it.
+    app_.input.Click(Line(manager, MacroManager::kMacroListLayout, 0));
+    const POINT editor{MacroManager::kEditorRect.left, MacroManager::kEditorRect.top};
+    RightClick(app_.input, Line(manager, option::macro_manager::kEventListLayout, 1, editor));
+    ASSERT_TRUE(WaitUntil([&] { return !VisibleMenus().empty(); }));
+    ASSERT_TRUE(ChooseFromMenu(app_.input, option::ListMenuItems(), {"Insert Delay"}, &why)) << why;
+    ASSERT_TRUE(WaitUntil([&] { return VisibleMenus().empty(); }));
+    app_.input.Type("250");
+    app_.input.PressKey(VK_RETURN);
+    app_.input.Click(InWindow(manager, MacroManager::kOkLayout));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(manager); }));
+
+    const MacroLibrary saved = Saved();
+    ASSERT_EQ(saved.sets.size(), 1u);
+    ASSERT_EQ(saved.sets[0].macros.size(), 2u);
+    EXPECT_STREQ(saved.sets[0].macros[0].name, "One");
+    EXPECT_STREQ(saved.sets[0].macros[1].name, "Second");
+    MacroEvent events[2];
+    std::memcpy(events, saved.sets[0].macros[0].events, sizeof events);
+    EXPECT_EQ(events[0].delay, 250);
+    EXPECT_EQ(events[1].delay, 0);
 }
 
 // The mouse unplugged while the recorder holds the keyboard: the monitor closes the
