@@ -115,7 +115,12 @@ void SkinListBox::FinishEdit(bool commit) {
 void SkinListBox::OnRightClick(POINT client) {
     const LRESULT hit = SendMessageA(list_, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y));
     const bool onRow = HIWORD(hit) == 0 && LOWORD(hit) < Count();
+    const int before = Selection();
     SendMessageA(list_, LB_SETCURSEL, onRow ? LOWORD(hit) : static_cast<WPARAM>(-1), 0);
+    // The owner learns of the new selection as it does of a click's.
+    if (Selection() != before)
+        SendMessageA(GetParent(hwnd()), WM_COMMAND, MAKEWPARAM(id(), LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(hwnd()));
     POINT screen = client;
     ClientToScreen(list_, &screen);
     SendMessageA(GetParent(hwnd()), kMsgListRightClick, static_cast<WPARAM>(id()),

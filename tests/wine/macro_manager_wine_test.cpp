@@ -114,7 +114,16 @@ class MacroManagerTest : public OptionAppTest {
         return ClientToScreenPoint(manager, POINT{panel.left + (r.left + r.right) / 2,
                                                   panel.top + (r.top + r.bottom) / 2});
     }
-    MacroLibrary Saved() { return LoadMacroLibrary(program_.File(kMacroLibraryFile)); }
+    // The library file as it stands before the manager opens.
+    std::string LibraryBytes() {
+        return ReadWholeFile(program_.File(kMacroLibraryFile)).value_or("");
+    }
+    // The library once the application has saved it anew (it saves after the manager's
+    // window is gone).
+    MacroLibrary SavedAfter(const std::string& before) {
+        EXPECT_TRUE(WaitUntil([&] { return LibraryBytes() != before; })) << "not saved";
+        return LoadMacroLibrary(program_.File(kMacroLibraryFile));
+    }
     // The centre of a line of a list at a layout string's place in the manager (`panel`
     // offsets a list of the editor panel).
     static POINT Line(HWND manager, const char* layout, int line, POINT panel = {0, 0}) {
@@ -126,6 +135,7 @@ class MacroManagerTest : public OptionAppTest {
 
 TEST_F(MacroManagerTest, AMacroRecordedInTheManagerIsPlayedByAButton) {
     StartOnButtonPage();
+    const std::string before = LibraryBytes();
     app_.ClickOnPage(option::kMacroManagerLayout);
     const HWND manager = Window(MacroManager::kClassName);
     ASSERT_TRUE(manager);
@@ -162,7 +172,7 @@ TEST_F(MacroManagerTest, AMacroRecordedInTheManagerIsPlayedByAButton) {
     app_.input.Click(InWindow(manager, MacroManager::kOkLayout));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(manager); }));
 
-    const MacroLibrary library = Saved();
+    const MacroLibrary library = SavedAfter(before);
     ASSERT_EQ(library.sets.size(), 1u);
     EXPECT_EQ(library.sets[0].name, "Games");
     ASSERT_EQ(library.sets[0].macros.size(), 1u);
@@ -236,6 +246,7 @@ TEST_F(MacroManagerTest, TheRecorderStopsAtItsLimitAndTheTimelineEditsTheDelays)
     CreateDirectoryA(program_.File("config").c_str(), nullptr);
     ASSERT_TRUE(SaveMacroLibrary(prepared, program_.File(kMacroLibraryFile)));
     StartOnButtonPage();
+    const std::string before = LibraryBytes();
     option::CatalogueLists lists;
     lists.macroSets = option::MacroSetListings(prepared);
     const auto session = option::OpenButtonMenu(*block_->Read(), {profile_, kSlot}, false, lists);
@@ -298,7 +309,7 @@ TEST_F(MacroManagerTest, TheRecorderStopsAtItsLimitAndTheTimelineEditsTheDelays)
     app_.input.Click(InWindow(manager, MacroManager::kOkLayout));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(manager); }));
 
-    const MacroLibrary saved = Saved();
+    const MacroLibrary saved = SavedAfter(before);
     ASSERT_EQ(saved.sets.size(), 1u);
     ASSERT_EQ(saved.sets[0].macros.size(), 3u);
     EXPECT_EQ(saved.sets[0].macros[0].eventCount, 500);
@@ -328,6 +339,7 @@ TEST_F(MacroManagerTest, MacrosAreRenamedDeletedAndGivenDelays) {
     CreateDirectoryA(program_.File("config").c_str(), nullptr);
     ASSERT_TRUE(SaveMacroLibrary(prepared, program_.File(kMacroLibraryFile)));
     StartOnButtonPage();
+    const std::string before = LibraryBytes();
     app_.ClickOnPage(option::kMacroManagerLayout);
     const HWND manager = Window(MacroManager::kClassName);
     ASSERT_TRUE(manager);
@@ -370,7 +382,7 @@ TEST_F(MacroManagerTest, MacrosAreRenamedDeletedAndGivenDelays) {
     app_.input.Click(InWindow(manager, MacroManager::kOkLayout));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(manager); }));
 
-    const MacroLibrary saved = Saved();
+    const MacroLibrary saved = SavedAfter(before);
     ASSERT_EQ(saved.sets.size(), 1u);
     ASSERT_EQ(saved.sets[0].macros.size(), 2u);
     EXPECT_STREQ(saved.sets[0].macros[0].name, "One");

@@ -160,7 +160,12 @@ TEST_F(ButtonDialogsTest, ATimerIsCreatedAssignedAndDeleted) {
     OptionProgram::SaveWindow(dialog, "option_timer_create_dialog");
     Click(dialog, TimerCreateDialog::kOkLayout);
     ASSERT_TRUE(Closed(dialog));
-    TimerList saved = LoadTimerList(program_.File(kTimerFile));
+    // The application saves the file once the dialog is gone.
+    TimerList saved;
+    ASSERT_TRUE(WaitUntil([&] {
+        saved = LoadTimerList(program_.File(kTimerFile));
+        return !saved.empty();
+    }));
     ASSERT_EQ(saved.size(), 1u);
     EXPECT_STREQ(saved[0].name, "Boss");
     EXPECT_EQ(saved[0].seconds, 20);
