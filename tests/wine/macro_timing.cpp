@@ -16,53 +16,16 @@
 
 #include "monitor/events/macro_player.h"
 #include "monitor/events/win/macro_clock.h"
-#include "monitor/events/win/system_input.h"
 #include "settings/file_io.h"
 #include "settings/win/windows_keyboard_layout.h"
 #include "tests/wine/child_process.h"
+#include "tests/wine/timed_macro.h"
 
 namespace {
 
 using namespace tesh::monitor;
 
-constexpr int kDefaultEvents = 200;
-constexpr int kLongestDelayMs = 500;
-constexpr uint8_t kLeftShiftUsage = 225;  // a key that types nothing
 constexpr char kReadyEvent[] = "TeshMacroTimingHookReady";
-
-// Sends through keybd_event and notes when.
-class TimedInput : public InputPort {
-  public:
-    explicit TimedInput(MacroClock& clock) : clock_(clock) {}
-    void Key(int virtualKey, int scanCode, bool up) override {
-        sentUs.push_back(clock_.NowUs());
-        input_.Key(virtualKey, scanCode, up);
-    }
-    void Mouse(MouseButton button, bool up) override { input_.Mouse(button, up); }
-    std::vector<int64_t> sentUs;
-
-  private:
-    MacroClock& clock_;
-    SystemInput input_;
-};
-
-class InlineThread : public MacroThread {
-  public:
-    bool PostPlay() override {
-        player->Play();
-        return true;
-    }
-    MacroPlayer* player = nullptr;
-};
-
-// Programmed delays 1..500 ms, spread over the range and over small and large steps.
-std::vector<uint16_t> Delays(int count) {
-    std::vector<uint16_t> delays;
-    for (int i = 0; i < count; ++i) {
-        delays.push_back(static_cast<uint16_t>(1 + (i * 211 + i * i) % kLongestDelayMs));
-    }
-    return delays;
-}
 
 void Report(const char* what, const std::vector<int64_t>& timesUs,
             const std::vector<uint16_t>& delays) {
@@ -92,12 +55,12 @@ void Report(const char* what, const std::vector<int64_t>& timesUs,
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int count = argc > 1 ? std::atoi(argv[1]) : kDefaultEvents;
+    const int count = argc > 1 ? std::atoi(argv[1]) : tesh::test::kTimedMacroEvents;
     if (count < 2 || count > tesh::kMaxMacroEvents) {
         std::fprintf(stderr, "macro_timing: EVENTS is 2..%d\n", tesh::kMaxMacroEvents);
         return 2;
     }
-    const std::vector<uint16_t> delays = Delays(count);
+    const std::vector<uint16_t> delays = tesh::test::TimedDelays(count);
     int64_t totalMs = 0;
     for (uint16_t d : delays) totalMs += d;
 
@@ -112,19 +75,12 @@ int main(int argc, char** argv) {
     }
 
     HighResolutionClock clock;
-    TimedInput input(clock);
+    tesh::test::TimedInput input(clock);
     tesh::WindowsKeyboardLayout layout;
-    InlineThread thread;
+    tesh::test::InlineThread thread;
     MacroPlayer player(input, layout, clock, thread);
     thread.player = &player;
-    tesh::ButtonRecord button{};
-    button.repeatCount = 1;
-    button.eventCount = static_cast<uint16_t>(count);
-    for (int i = 0; i < count; ++i) {
-        const tesh::MacroEvent event{kLeftShiftUsage, i % 2 ? kMacroRelease : kMacroPress,
-                                     delays[i]};
-        std::memcpy(button.events + 4 * i, &event, sizeof event);
-    }
+    const tesh::ButtonRecord button = tesh::test::TimedMacroButton(delays);
     std::printf("macro_timing: %d events, %lld ms programmed, %s timer\n", count,
                 static_cast<long long>(totalMs),
                 clock.highResolution() ? "high-resolution" : "1 ms period");
