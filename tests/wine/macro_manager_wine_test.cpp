@@ -114,6 +114,23 @@ class MacroManagerTest : public OptionAppTest {
         return ClientToScreenPoint(manager, POINT{panel.left + (r.left + r.right) / 2,
                                                   panel.top + (r.top + r.bottom) / 2});
     }
+    // A library written before the application starts.
+    void Prepare(MacroLibrary library) {
+        CreateDirectoryA(program_.File("config").c_str(), nullptr);
+        ASSERT_TRUE(SaveMacroLibrary(library, program_.File(kMacroLibraryFile)));
+    }
+    // A click on the slot's label, then the entries of `path` in its menu, built as the
+    // page builds it with the library's macros.
+    void ChooseForSlot(const MacroLibrary& library, const std::vector<std::string>& path) {
+        option::CatalogueLists lists;
+        lists.macroSets = option::MacroSetListings(library);
+        const auto session =
+            option::OpenButtonMenu(*block_->Read(), {profile_, kSlot}, false, lists);
+        ASSERT_TRUE(session.has_value());
+        app_.ClickOnPage(option::ButtonLabelLayout(kSlot));
+        std::string why;
+        ASSERT_TRUE(ChooseFromMenu(app_.input, session->items, path, &why)) << why;
+    }
     // The library file as it stands before the manager opens.
     std::string LibraryBytes() {
         return ReadWholeFile(program_.File(kMacroLibraryFile)).value_or("");
@@ -193,15 +210,7 @@ TEST_F(MacroManagerTest, AMacroRecordedInTheManagerIsPlayedByAButton) {
     EXPECT_EQ(events[3].delay, 0);
 
     // Assigned to a button, applied, and played for another program.
-    option::CatalogueLists lists;
-    lists.macroSets = option::MacroSetListings(library);
-    const auto session = option::OpenButtonMenu(*block_->Read(), {profile_, kSlot}, false, lists);
-    ASSERT_TRUE(session.has_value());
-    app_.ClickOnPage(option::ButtonLabelLayout(kSlot));
-    std::string why;
-    ASSERT_TRUE(ChooseFromMenu(app_.input, session->items,
-                               {"Macro + Preset Compilation", "Games", "Combo"}, &why))
-        << why;
+    ChooseForSlot(library, {"Macro + Preset Compilation", "Games", "Combo"});
     ASSERT_TRUE(WaitUntil([&] { return VisibleMenus().empty(); }));
     ClearLog();
     ApplyAndWait();
@@ -243,19 +252,11 @@ TEST_F(MacroManagerTest, TheRecorderStopsAtItsLimitAndTheTimelineEditsTheDelays)
         {kUsageA, 1, 100}, {kUsageA, 2, 100}, {kUsageB, 1, 100}, {kUsageB, 2, 0}};
     prepared.sets.push_back(MacroSet{
         "Edit", {MacroOf("Full", {}), MacroOf("Open", open), MacroOf("Two", two)}, SetState::kNew});
-    CreateDirectoryA(program_.File("config").c_str(), nullptr);
-    ASSERT_TRUE(SaveMacroLibrary(prepared, program_.File(kMacroLibraryFile)));
+    Prepare(prepared);
     StartOnButtonPage();
     const std::string before = LibraryBytes();
-    option::CatalogueLists lists;
-    lists.macroSets = option::MacroSetListings(prepared);
-    const auto session = option::OpenButtonMenu(*block_->Read(), {profile_, kSlot}, false, lists);
-    ASSERT_TRUE(session.has_value());
-    app_.ClickOnPage(option::ButtonLabelLayout(kSlot));
+    ChooseForSlot(prepared, {"Macro + Preset Compilation", "Edit", "Edit Macro..."});
     std::string why;
-    ASSERT_TRUE(ChooseFromMenu(app_.input, session->items,
-                               {"Macro + Preset Compilation", "Edit", "Edit Macro..."}, &why))
-        << why;
     const HWND manager = Window(MacroManager::kClassName);
     ASSERT_TRUE(manager);
     const HWND ok = OptionProgram::WindowAt(InWindow(manager, MacroManager::kOkLayout));
@@ -336,8 +337,7 @@ TEST_F(MacroManagerTest, MacrosAreRenamedDeletedAndGivenDelays) {
     const std::vector<MacroEvent> tap = {{kUsageA, 1, 0}, {kUsageA, 2, 0}};
     prepared.sets.push_back(MacroSet{
         "Edit", {MacroOf("One", tap), MacroOf("Two", {}), MacroOf("Three", {})}, SetState::kNew});
-    CreateDirectoryA(program_.File("config").c_str(), nullptr);
-    ASSERT_TRUE(SaveMacroLibrary(prepared, program_.File(kMacroLibraryFile)));
+    Prepare(prepared);
     StartOnButtonPage();
     const std::string before = LibraryBytes();
     app_.ClickOnPage(option::kMacroManagerLayout);
@@ -398,8 +398,7 @@ TEST_F(MacroManagerTest, MacrosAreRenamedDeletedAndGivenDelays) {
 TEST_F(MacroManagerTest, ClosingWhileRecordingLetsGoOfTheKeyboardAndKeepsTheLibrary) {
     MacroLibrary prepared;
     prepared.sets.push_back(MacroSet{"Kept", {MacroOf("Old", {})}, SetState::kNew});
-    CreateDirectoryA(program_.File("config").c_str(), nullptr);
-    ASSERT_TRUE(SaveMacroLibrary(prepared, program_.File(kMacroLibraryFile)));
+    Prepare(prepared);
     const std::string before = ReadWholeFile(program_.File(kMacroLibraryFile)).value_or("");
     StartOnButtonPage();
     app_.ClickOnPage(option::kMacroManagerLayout);
