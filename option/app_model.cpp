@@ -4,6 +4,7 @@
 
 #include "option/macro_reconcile.h"
 #include "option/option_names.h"
+#include "option/statistics_view.h"
 #include "settings/device_info.h"
 #include "settings/platform.h"
 #include "settings/profile_file.h"
@@ -120,6 +121,37 @@ void AppModel::SetWindowsProfile(int slot) {
 
 Notice AppModel::Apply(uintptr_t applyKind) {
     CompareAndFlag(*applied_, *working_);
+    return ApplyFlagged(applyKind);
+}
+
+// The flags are the reset's own: comparing would clear those of profiles that were
+// at their defaults already, and the monitor would not write them.
+Notice AppModel::ResetToDefaults(int systemLanguageId) {
+    SetDefaults(*working_, systemLanguageId);
+    MarkAllChanged(*working_);
+    return ApplyFlagged(kApplyReset);
+}
+
+bool AppModel::ResetStatistics() {
+    const bool withBlock = ports_.block.Open() == SharedBlockPort::Attach::kAttached;
+    if (withBlock) {
+        void* view = ports_.block.view();
+        if (!view || !ports_.block.Lock()) return false;
+        auto* block = static_cast<SettingsSet*>(view);
+        ResetCounters(block->InfoData);
+        // The monitor may have awarded a trophy meanwhile: its flags are the ones kept.
+        std::memcpy(applied_->InfoData, block->InfoData, sizeof applied_->InfoData);
+        ports_.block.Unlock();
+    } else {
+        ResetCounters(applied_->InfoData);
+    }
+    std::memcpy(working_->InfoData, applied_->InfoData, sizeof working_->InfoData);
+    ports_.store.WriteInfoData(working_->InfoData);
+    if (withBlock) ports_.monitor.Send(kInfoDataChangedMessage, 0);
+    return true;
+}
+
+Notice AppModel::ApplyFlagged(uintptr_t applyKind) {
     // A monitor started after this window: its block can be had now.
     const bool withBlock = ports_.block.Open() == SharedBlockPort::Attach::kAttached;
     if (withBlock && !PutIntoBlock(*working_)) return Notice::kBlockBusy;

@@ -70,6 +70,14 @@ class AppModel {
     // Apply: flags, the block (keeping the monitor's counters), the files, 1224. On
     // kBlockBusy nothing was sent or saved and the flags are kept for another try.
     Notice Apply(uintptr_t applyKind);
+    // The Advanced page's Reset, confirmed: the working copy becomes the default set,
+    // everything is marked changed and applied with the restore-defaults indication.
+    Notice ResetToDefaults(int systemLanguageId);
+    // The statistics page's reset, confirmed: the counters (never the trophies) are
+    // cleared in the block, in both copies and in the statistics file, and the monitor
+    // is told (1233). Only those bytes of the block change, so edits not yet applied
+    // stay out of the monitor's hands. False when the block could not be had.
+    bool ResetStatistics();
     // Cancel, Exit and the monitor's close: the double-click time goes back to the
     // one in force before the user's unapplied changes.
     void Cancel();
@@ -104,6 +112,7 @@ class AppModel {
   private:
     bool CopyFromBlock(SettingsSet& to);
     bool PutIntoBlock(SettingsSet& working);
+    Notice ApplyFlagged(uintptr_t applyKind);
     void ReadVersionTexts();
     void ReadDevices();
     void MergeLibrary();

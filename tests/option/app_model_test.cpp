@@ -320,5 +320,69 @@ TEST_F(AppModelTest, TheLibraryLearnsTheButtonsMacrosAtStartAndAfterAReadBack) {
     EXPECT_EQ(LoadTimerList(dir.File("config/Timer.ini")).size(), 2u);
 }
 
+TEST_F(AppModelTest, ResetToDefaultsMarksEveryProfileAndAppliesWithTheResetIndication) {
+    ASSERT_EQ(model.Start(), Notice::kNone);
+    model.SelectSlot(3);
+    model.edited().PollingRate = 0;
+    model.working().Profiles[1].TiltSpeed = 2;
+
+    EXPECT_EQ(model.ResetToDefaults(kEnglish), Notice::kNone);
+    ASSERT_EQ(monitor.sent.size(), 1u);
+    EXPECT_EQ(monitor.sent[0].wParam, kApplyReset);
+    const SettingsSet& seen = *monitor.sent[0].block;
+    // Profiles already at their defaults are flagged as well: comparing must not
+    // undo the reset's flags.
+    for (int p = 0; p < kProfileCount; ++p) {
+        EXPECT_EQ(seen.ProfileChanged[p], 1) << p;
+        for (int b = 0; b < kButtonSlots; ++b) EXPECT_EQ(seen.ButtonChanged[p][b], 1);
+    }
+    EXPECT_EQ(seen.CurrentProfileChanged, 1);
+    EXPECT_EQ(seen.CurrentProfile, 0);
+    SettingsSet defaults = *block.data;
+    SetDefaults(defaults, kEnglish);
+    EXPECT_EQ(std::memcmp(&seen.Profiles, &defaults.Profiles, sizeof defaults.Profiles), 0);
+    EXPECT_EQ(IniInt("config.ini", "CurrentProfile"), 0);
+    EXPECT_EQ(model.working().ProfileChanged[2], 0);  // cleared after the apply
+
+    // OK afterwards has nothing left to send.
+    model.Apply(kApplyNormal);
+    ASSERT_EQ(monitor.sent.size(), 2u);
+    for (int p = 0; p < kProfileCount; ++p) EXPECT_EQ(monitor.sent[1].block->ProfileChanged[p], 0);
+}
+
+TEST_F(AppModelTest, ResetStatisticsClearsOnlyTheCountersAndKeepsUnappliedEditsOut) {
+    ASSERT_EQ(model.Start(), Notice::kNone);
+    model.edited().CpiLevel_X[0] = 7;  // an edit not applied
+    const int32_t counters[] = {11, 12, 13};
+    std::memcpy(block.data->InfoData, counters, sizeof counters);
+    const int32_t trophy = 1, last = 3;
+    std::memcpy(block.data->InfoData + 4 * 13, &trophy, 4);  // awarded meanwhile
+    std::memcpy(block.data->InfoData + 4 * 26, &last, 4);
+    block.data->ProfileChanged[1] = 1;  // a stale flag must not be made new
+    const SettingsSet before = *block.data;
+
+    EXPECT_TRUE(model.ResetStatistics());
+    ASSERT_EQ(monitor.sent.size(), 1u);
+    EXPECT_EQ(monitor.sent[0].message, kInfoDataChangedMessage);
+    const SettingsSet& seen = *monitor.sent[0].block;
+    for (int k = 0; k < 13; ++k) EXPECT_EQ(seen.InfoData[4 * k], 0) << k;
+    EXPECT_EQ(seen.InfoData[4 * 13], 1);
+    EXPECT_EQ(seen.InfoData[4 * 26], 3);
+    // Outside InfoData the block is byte for byte what it was.
+    EXPECT_EQ(std::memcmp(&seen.Profiles, &before.Profiles, sizeof before.Profiles), 0);
+    EXPECT_EQ(seen.ProfileChanged[1], 1);
+    EXPECT_EQ(model.edited().CpiLevel_X[0], 7);  // the edit stays in the working copy
+    EXPECT_EQ(std::memcmp(model.working().InfoData, seen.InfoData, kInfoDataSize), 0);
+    EXPECT_EQ(std::memcmp(model.applied().InfoData, seen.InfoData, kInfoDataSize), 0);
+    uint8_t stored[kInfoDataSize] = {};
+    IniFile(dir.File("config.ini")).ReadStruct("Setting", "InfoData", stored, sizeof stored);
+    EXPECT_EQ(std::memcmp(stored, seen.InfoData, kInfoDataSize), 0);
+    EXPECT_EQ(block.locks, block.unlocks);
+
+    block.lockFails = true;
+    EXPECT_FALSE(model.ResetStatistics());
+    EXPECT_EQ(monitor.sent.size(), 1u);
+}
+
 }  // namespace
 }  // namespace tesh::option
