@@ -3,6 +3,7 @@
 #   Breathing_Animation.gif   the breathing light effect, 97 x 70
 #   ProgressbarAnimation.gif  a running progress bar, 200 x 12
 #   00.gif .. 12.gif          the numbered trophy pictures, 64 x 64
+#   Locked.gif                a trophy not reached yet, 64 x 64
 #   usage: make_gifs.sh CONVERT OUT_DIR
 set -euo pipefail
 convert=$1
@@ -60,3 +61,10 @@ for n in $(seq 0 12); do
     done
     "$convert" -delay 12 -loop 0 "${frames[@]}" "$(printf '%s/%02d.gif' "$out" "$n")"
 done
+
+# Locked: a dim medal with a padlock, still.
+"$convert" -size 64x64 "xc:$background" \
+    -fill '#1b1f24' -stroke '#3a424b' -strokewidth 3 -draw 'circle 32,32 32,6' \
+    -stroke '#7d8690' -strokewidth 3 -fill none -draw 'roundrectangle 25,18 39,34 6,6' \
+    -stroke none -fill '#7d8690' -draw 'roundrectangle 21,29 43,46 3,3' \
+    -fill '#1b1f24' -draw 'circle 32,36 32,33' "$out/Locked.gif"

@@ -3,6 +3,8 @@
 // part; the Advanced page adds the sounds, polling rate and Windows pointer settings.
 #pragma once
 
+#include <cstdint>
+
 #include "option/light_palette.h"
 #include "settings/settings_set.h"
 
@@ -12,6 +14,10 @@ namespace tesh::option {
 constexpr int kSoundVolumeSliderId = 200;
 constexpr int kPointerSpeedSliderId = 300;
 constexpr int kRedSpinId = 500, kGreenSpinId = 501, kBlueSpinId = 502;
+
+// The spectrum picker to its page: a colour was picked. wParam holds it as Windows
+// does (0x00BBGGRR: red in the low byte), lParam the picker's control id.
+constexpr uint32_t kColourPickedMessage = 1119;
 
 constexpr int kSoundVolumeMax = 4;  // 0 low .. 4 high
 constexpr int kPointerPositions = 11;

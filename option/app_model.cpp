@@ -13,6 +13,8 @@
 namespace tesh::option {
 namespace {
 
+constexpr int kUnknownFirmware = -1;
+
 bool ValidSlot(int slot) {
     return slot >= 0 && slot < kProfileCount;
 }
@@ -47,7 +49,8 @@ int AppModel::slot() const {
 }
 
 void AppModel::ReadVersionTexts() {
-    firmwareText_ = FirmwareVersionText(ports_.store.ReadFirmwareVersion());
+    // No version yet (the monitor has not read the mouse): unknown, not 1.00.
+    firmwareText_ = FirmwareVersionText(ports_.store.ReadFirmwareVersion(kUnknownFirmware));
     softwareText_ = kSoftwareVersion;
     links_ = MakeSupportLinks(softwareText_, firmwareText_);
 }

@@ -123,9 +123,8 @@ bool SettingsStore::WriteInfoData(const uint8_t (&info)[kInfoDataSize]) {
     return WriteConfigKey(kSettingSection, "InfoData", EncodeStruct(info, sizeof info));
 }
 
-int SettingsStore::ReadFirmwareVersion() const {
-    return IniFile(PathOf(kConfigIni))
-        .ReadInt(kSettingSection, "FWVersion", kDefaultFirmwareVersion);
+int SettingsStore::ReadFirmwareVersion(int fallback) const {
+    return IniFile(PathOf(kConfigIni)).ReadInt(kSettingSection, "FWVersion", fallback);
 }
 
 bool SettingsStore::WriteFirmwareVersion(int version) {

@@ -47,7 +47,8 @@ class SettingsStore {
 
     bool SaveFileTitle(int slotNumber, std::string_view title);
     bool WriteInfoData(const uint8_t (&info)[kInfoDataSize]);
-    int ReadFirmwareVersion() const;
+    // `fallback` when config.ini holds no version.
+    int ReadFirmwareVersion(int fallback = kDefaultFirmwareVersion) const;
     bool WriteFirmwareVersion(int version);
     bool WriteDevice(int connected);
     bool WriteCurrentProfile(int profile);

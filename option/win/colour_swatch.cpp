@@ -5,6 +5,7 @@ namespace {
 
 constexpr COLORREF kFrame = RGB(58, 66, 75);
 constexpr COLORREF kHoverFrame = RGB(60, 137, 191);
+constexpr COLORREF kSelectedFrame = RGB(242, 244, 246);
 
 }  // namespace
 
@@ -15,7 +16,9 @@ void ColourSwatch::SetColour(COLORREF colour) {
 }
 
 void ColourSwatch::PaintOver(HDC dc, const RECT& client) {
-    skin::OwnedBrush frame(CreateSolidBrush(hovered() ? kHoverFrame : kFrame));
+    skin::OwnedBrush frame(CreateSolidBrush(selected()  ? kSelectedFrame
+                                            : hovered() ? kHoverFrame
+                                                        : kFrame));
     FillRect(dc, &client, frame.get());
     RECT inside = {client.left + 2, client.top + 2, client.right - 2, client.bottom - 2};
     skin::OwnedBrush fill(CreateSolidBrush(colour_));

@@ -1,5 +1,6 @@
-// A profile slot's colour swatch: the colour that stands for the profile, in a thin
-// frame; a click tells the parent as a button's does.
+// A colour swatch: a colour in a thin frame (a profile's colour on the slot bar, a
+// palette colour on the lighting pages), framed white while selected; a click tells
+// the parent as a button's does.
 #pragma once
 
 #include <windows.h>

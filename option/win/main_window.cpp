@@ -11,6 +11,7 @@
 #include "option/win/os_version.h"
 #include "option/win/profile_dialog.h"
 #include "settings/profile_file.h"
+#include "settings/win/windows_registry.h"
 #include "skin/win/hint.h"
 #include "skin/win/layout_rect.h"
 #include "skin/win/message_dialog.h"
@@ -94,8 +95,14 @@ void MainWindow::CreateControls() {
     SendMessageA(mouseType_, STM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(mouseTypePicture_.get()));
     mainPage_.Create(hwnd(), kFirstPageId, skin::LayoutRect(kPagePosition), directory_);
-    buttonPage_.Create(hwnd(), kFirstPageId + kButtonPage, skin::LayoutRect(kPagePosition),
+    const RECT page = skin::LayoutRect(kPagePosition);
+    buttonPage_.Create(hwnd(), kFirstPageId + kButtonPage, page,
                        CurrentOsClass() == kWindowsXpClass);
+    advancedPage_.Create(hwnd(), kFirstPageId + kAdvancedPage, page, directory_,
+                         [this] { ResetToDefaults(); });
+    colourPage_.Create(hwnd(), kFirstPageId + kColourPage, page, directory_);
+    trophyPage_.Create(hwnd(), kFirstPageId + kTrophyPage, page, directory_);
+    updatePage_.Create(hwnd(), kFirstPageId + kUpdatePage, page);
 }
 
 void MainWindow::Start() {
@@ -111,7 +118,16 @@ void MainWindow::Refresh() {
     RefreshSlots();
     mainPage_.Refresh();
     buttonPage_.Refresh();
+    advancedPage_.Refresh();
+    colourPage_.Refresh();
+    trophyPage_.Refresh();
+    RefreshVersions();
     ShowWindow(mouseType_, model_.working().MouseType == 1 ? SW_SHOW : SW_HIDE);
+}
+
+void MainWindow::RefreshVersions() {
+    updatePage_.SetVersionTexts(model_.softwareText(), model_.firmwareText());
+    updatePage_.SetLinks(model_.links());
 }
 
 void MainWindow::RefreshSlots() {
@@ -157,15 +173,21 @@ void MainWindow::LoadTexts() {
     language_.SetTooltip(Layout(kLanguage).tooltip);
     language_.SetFlag(flags_.get(), model_.working().QuickHelpLan);
     mainPage_.SetTexts(texts_);
+    advancedPage_.SetTexts(texts_);
+    colourPage_.SetTexts(texts_);
+    trophyPage_.SetTexts(texts_);
+    updatePage_.SetTexts(texts_);
 }
 
 void MainWindow::ShowPage(int page) {
     page_ = page;
     for (int i = 0; i < kPageCount; ++i) tabs_[i].SetSelected(i == page);
-    // The Advanced, Trophy and Update pages come with their own work; until then their
-    // area is empty.
     mainPage_.Show(page == kMainPage);
     buttonPage_.Show(page == kButtonPage);
+    advancedPage_.Show(page == kAdvancedPage);
+    colourPage_.Show(page == kColourPage);
+    trophyPage_.Show(page == kTrophyPage);
+    updatePage_.Show(page == kUpdatePage);
     if (page == kButtonPage) buttonPage_.Refresh();
 }
 
@@ -182,19 +204,39 @@ void MainWindow::OnSlotMarker(int slot) {
     RefreshSlots();
 }
 
-bool MainWindow::Apply(uintptr_t applyKind) {
+Notice MainWindow::Applying(const std::function<Notice()>& apply) {
     HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     ok_.Enable(false);
     apply_.Enable(false);
-    const Notice notice = model_.Apply(applyKind);
-    mainPage_.Refresh();
-    buttonPage_.Refresh();
-    RefreshSlots();
+    const Notice notice = apply();
     ok_.Enable(true);
     apply_.Enable(true);
     SetCursor(old);
     if (notice != Notice::kNone) Tell(notice);
+    return notice;
+}
+
+bool MainWindow::Apply(uintptr_t applyKind) {
+    const Notice notice = Applying([&] {
+        const Notice applied = model_.Apply(applyKind);
+        mainPage_.Refresh();
+        buttonPage_.Refresh();
+        advancedPage_.Refresh();
+        RefreshSlots();
+        return applied;
+    });
     return notice != Notice::kBlockBusy;
+}
+
+// The Advanced page's Reset, confirmed: every page shows the defaults, and the language
+// may have changed with them.
+void MainWindow::ResetToDefaults() {
+    Applying([&] {
+        const Notice applied = model_.ResetToDefaults(SystemLanguageId());
+        Refresh();
+        LoadTexts();
+        return applied;
+    });
 }
 
 void MainWindow::CloseWithoutApplying() {
@@ -325,9 +367,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case kSensorChangedMessage:
             model_.OnSensorChanged();
             mainPage_.Refresh();
+            if (model_.edited().XYSynchronous == 1) advancedPage_.Refresh();
             return 0;
         case kInfoDataMessage:
             model_.OnInfoDataChanged();
+            trophyPage_.Refresh();
             return 0;
         case kDeviceTableMessage:
             model_.OnDeviceTableChanged();

@@ -7,17 +7,22 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "option/app_model.h"
+#include "option/win/advanced_page.h"
 #include "option/win/button_page.h"
+#include "option/win/colour_page.h"
 #include "option/win/colour_swatch.h"
 #include "option/win/help_texts.h"
 #include "option/win/hint_line.h"
 #include "option/win/language_menu.h"
 #include "option/win/main_page.h"
 #include "option/win/main_window_layout.h"
+#include "option/win/trophy_page.h"
+#include "option/win/update_page.h"
 #include "settings/settings_store.h"
 #include "skin/win/skin_button.h"
 #include "skin/win/skinned_dialog.h"
@@ -31,7 +36,10 @@ class MainWindow : public skin::SkinnedDialog {
           store_(store),
           directory_(std::move(programDirectory)),
           mainPage_(model),
-          buttonPage_(model) {}
+          buttonPage_(model),
+          advancedPage_(model),
+          colourPage_(model),
+          trophyPage_(model) {}
     bool Create();
     static constexpr char kClassName[] = "TeshOptionMainWindow";
 
@@ -50,6 +58,10 @@ class MainWindow : public skin::SkinnedDialog {
     bool OnCommand(int id);
     void OnSlotMarker(int slot);
     bool Apply(uintptr_t applyKind);
+    void ResetToDefaults();
+    // Runs an apply with the wait cursor and OK and Apply disabled, then refreshes.
+    Notice Applying(const std::function<Notice()>& apply);
+    void RefreshVersions();
     void CloseWithoutApplying();
     void LoadProfileFile();
     void SaveProfileFile();
@@ -76,6 +88,10 @@ class MainWindow : public skin::SkinnedDialog {
     HWND mouseType_ = nullptr;
     MainPage mainPage_;
     ButtonPage buttonPage_;
+    AdvancedPage advancedPage_;
+    ColourPage colourPage_;
+    TrophyPage trophyPage_;
+    UpdatePage updatePage_;
     HintLine hint_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "option/colour_spectrum.h"
+
 namespace tesh::option {
 namespace {
 
@@ -128,6 +130,17 @@ TEST(Lighting, TheProfileColourIsBlackWhenOffAndTheStoredOneForAStrangeIndex) {
     EXPECT_FALSE(SetColourFlow(p, 6));
     EXPECT_TRUE(SetCustomColour(p, {1, 2, 3}));
     EXPECT_EQ(LightingViewOf(p).custom, (Rgb{1, 2, 3}));
+}
+
+TEST(ColourSpectrum, HueRunsAcrossFromWhiteAboveToBlackBelow) {
+    const int w = 256, h = 129;
+    EXPECT_EQ(SpectrumColour(0, 0, w, h), (Rgb{255, 255, 255}));
+    EXPECT_EQ(SpectrumColour(100, h - 1, w, h), (Rgb{0, 0, 0}));
+    EXPECT_EQ(SpectrumColour(0, 64, w, h), (Rgb{255, 0, 0}));
+    EXPECT_EQ(SpectrumColour(w / 3, 64, w, h).green, 255);
+    EXPECT_EQ(SpectrumColour(2 * w / 3, 64, w, h).blue, 255);
+    EXPECT_EQ(SpectrumColour(-5, 999, w, h), (Rgb{0, 0, 0}));
+    EXPECT_EQ(SpectrumColour(3, 3, 1, 1), (Rgb{0, 0, 0}));
 }
 
 }  // namespace

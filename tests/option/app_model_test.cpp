@@ -199,7 +199,9 @@ TEST_F(AppModelTest, TheMonitorsMessagesReplaceWhatTheySay) {
     EXPECT_EQ(model.working().Profiles[1].ScrollWheelSpeed, 1);
     EXPECT_NE(model.working().Profiles[1].TiltSpeed, 9);
 
-    // 1254: everything with its flags cleared, and the firmware version again.
+    // 1254: everything with its flags cleared, and the firmware version again; before
+    // the monitor has written one it is unknown.
+    EXPECT_EQ(model.firmwareText(), "N/A");
     IniFile(dir.File("config.ini")).WriteInt("Setting", "FWVersion", 213);
     block.data->ProfileChanged[0] = 1;
     model.OnSettingsReadBack();
