@@ -64,10 +64,10 @@ std::string MouseValue(const char* name) {
 // the test's life (the old handlers come back after it), and what it was handed.
 class ShellHandlerStandIn {
   public:
-    explicit ShellHandlerStandIn(const std::string& logPath) : log_(logPath) {
+    ShellHandlerStandIn(const std::string& recorder, const std::string& logPath) : log_(logPath) {
         DeleteFileA(log_.c_str());
         SetEnvironmentVariableA("TESH_URL_LOG", log_.c_str());
-        const std::string command = "\"" + Beside("url_recorder.exe") + "\" \"%1\"";
+        const std::string command = "\"" + recorder + "\" \"%1\"";
         for (const char* scheme : kSchemes) {
             const std::string key = std::string(scheme) + "\\shell\\open\\command";
             char old[1024] = {};
@@ -119,7 +119,8 @@ class OptionPagesTest : public OptionAppTest {
         app_.input.Click(InWindow(confirm, skin::kMessageConfirmOkLayout));
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(confirm); }));
     }
-    const SettingsSet& Seen() { return *(seen_ = block_.Read()); }
+    // The block as it is now (StartBlockConnected opened it).
+    const SettingsSet& Seen() { return *(seen_ = block_->Read()); }
     std::vector<std::string> ProfileReports() {
         std::vector<std::string> reports;
         for (const std::string& line : Writes(Log()))
@@ -127,12 +128,11 @@ class OptionPagesTest : public OptionAppTest {
         return reports;
     }
 
-    BlockClient block_;
     std::unique_ptr<SettingsSet> seen_;
 };
 
 TEST_F(OptionPagesTest, AdvancedPageChangesReachTheMouseWindowsAndTheSlotColour) {
-    StartConnected();
+    StartBlockConnected();
     ASSERT_TRUE(app_.Start());
     const int slot = Seen().CurrentProfile;
     app_.Click(ui::kTabs[ui::kAdvancedPage]);
@@ -208,7 +208,7 @@ TEST_F(OptionPagesTest, AdvancedPageChangesReachTheMouseWindowsAndTheSlotColour)
 }
 
 TEST_F(OptionPagesTest, ResetSendsOnlyTheRestoreDefaultsCommandAndEverythingHoldsTheDefaults) {
-    StartConnected();
+    StartBlockConnected();
     ASSERT_TRUE(app_.Start());
     app_.Click(ui::kSlots[3]);
     app_.Click(ui::kTabs[ui::kAdvancedPage]);
@@ -236,7 +236,7 @@ TEST_F(OptionPagesTest, ResetSendsOnlyTheRestoreDefaultsCommandAndEverythingHold
 }
 
 TEST_F(OptionPagesTest, UsageUpdatesTheStatisticsAndTheirResetKeepsTrophiesAndEdits) {
-    StartConnected();
+    StartBlockConnected();
     ASSERT_TRUE(app_.Start());
     app_.Click(ui::kTabs[ui::kTrophyPage]);
     const RECT bar = skin::LayoutRect(TrophyPage::kLevelBar);
@@ -276,8 +276,8 @@ TEST_F(OptionPagesTest, UsageUpdatesTheStatisticsAndTheirResetKeepsTrophiesAndEd
 }
 
 TEST_F(OptionPagesTest, TheUpdateButtonsHandTheirAddressesToTheShell) {
-    ShellHandlerStandIn shell(dir_.File("handed.txt"));
-    StartConnected();
+    ShellHandlerStandIn shell(Beside("url_recorder.exe"), dir_.File("handed.txt"));
+    StartBlockConnected();
     ASSERT_TRUE(app_.Start());
     app_.Click(ui::kTabs[ui::kUpdatePage]);
     app_.Screenshot("option_update_page");
