@@ -28,12 +28,17 @@ if(NOT EXISTS ${curl_dir}/lib/libcurl.a)
 endif()
 message(STATUS "libcurl for Windows: ${curl_dir}")
 
+include(${CMAKE_CURRENT_LIST_DIR}/DelayImports.cmake)
+tesh_delay_import(ws2_32)
+tesh_delay_import(crypt32)
+tesh_delay_import(bcrypt)
 add_library(tesh_curl_static STATIC IMPORTED GLOBAL)
 set_target_properties(tesh_curl_static PROPERTIES
     IMPORTED_LOCATION ${curl_dir}/lib/libcurl.a
     INTERFACE_INCLUDE_DIRECTORIES ${curl_dir}/include
     INTERFACE_COMPILE_DEFINITIONS CURL_STATICLIB
-    # Sockets, Schannel and its certificates, and the system's random numbers.
-    INTERFACE_LINK_LIBRARIES "ws2_32;crypt32;secur32;bcrypt;advapi32")
+    # Sockets, certificates and random numbers, loaded at the first transfer; libcurl
+    # loads Schannel's secur32 itself.
+    INTERFACE_LINK_LIBRARIES "tesh_delay_ws2_32;tesh_delay_crypt32;tesh_delay_bcrypt;advapi32")
 add_library(tesh_curl INTERFACE)
 target_link_libraries(tesh_curl INTERFACE tesh_curl_static)
