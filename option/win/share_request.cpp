@@ -2,7 +2,6 @@
 
 // After windows.h.
 #include <rpc.h>
-#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdlib>
