@@ -11,6 +11,7 @@ packages=(
     wine wine64 xvfb xauth procps imagemagick librsvg2-bin fonts-liberation espeak-ng sox
     fonts-wqy-microhei fonts-dejavu-core python3
     clang libclang-rt-14-dev
+    libcurl4-openssl-dev libssl-dev dpkg-dev
 )
 
 missing=()
