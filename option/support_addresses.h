@@ -6,7 +6,8 @@
 namespace tesh::option {
 
 constexpr char kSupportHost[] = "https://www.vortaq.example";
-// Tests put a local server in its place through this environment variable.
+// Tests put a local server in its place through this environment variable, for the
+// support buttons and the trophy share alike.
 constexpr char kSupportHostVariable[] = "TESH_SUPPORT_HOST";
 
 constexpr char kProductSupportPath[] = "/Support/Gaming-Mice/VORTAQ-Tesh-Ulma-Optical";

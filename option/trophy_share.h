@@ -9,11 +9,10 @@
 #include <string_view>
 
 #include "option/md5_port.h"
+#include "option/support_addresses.h"
 
 namespace tesh::option {
 
-// The maker's web service (a stand-in: the service's real host is the maker's).
-constexpr char kSupportHost[] = "https://trophy.vortaq.example";
 constexpr char kArticleNumber[] = "QVA-30-418";
 constexpr int kTrophyWebNumberBase = 56;  // trophy t is number t + 56 on the service
 constexpr int kLastBrowsedTrophy = 12;

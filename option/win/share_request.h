@@ -15,13 +15,12 @@
 #include <string>
 
 #include "option/share_transfer.h"
+#include "option/support_addresses.h"
 
 namespace tesh::option {
 
-// Points the request at another host, e.g. "http://127.0.0.1:8080" for a test.
-constexpr char kSupportHostVariable[] = "TESH_SUPPORT_HOST";
-
-// kSupportHost, or the value of TESH_SUPPORT_HOST when it is set.
+// kSupportHost, or the value of kSupportHostVariable when it is set (a test's local
+// server, "http://127.0.0.1:8080").
 std::string SupportHost();
 // The six bytes of the network adapter address: the node of a sequential UUID.
 std::array<uint8_t, 6> AdapterAddress();

@@ -19,6 +19,8 @@ constexpr char kClassName[] = "TeshTrophyPage";
 constexpr int kPreviousModeId = 700, kNextModeId = 701, kPreviousTrophyId = 702,
               kNextTrophyId = 703, kShareId = 704, kResetId = 705, kPictureId = 706;
 constexpr char kRunsStart[] = "RunsStart.ini";
+// From the share request's worker: the reply is there (or the request failed).
+constexpr UINT kShareDoneMessage = WM_APP + 60;
 constexpr char kTrophyPictureFormat[] = "Gif\\%02d.gif";
 constexpr char kLockedPicture[] = "Gif\\Locked.gif";
 // Tooltip texts of the language library.
@@ -85,6 +87,7 @@ bool TrophyPage::Create(HWND mainWindow, int id, const RECT& rect,
     make(share_, kShareId, kShare);
     make(reset_, kResetId, kReset);
     picture_.Create(hwnd(), kPictureId, kTrophyRect);
+    shareRequest_ = std::make_unique<ShareRequest>(hwnd(), kShareDoneMessage);
     counterFont_ = skin::MakeFont("Arial Narrow", 14);
     sumFont_ = skin::MakeBoldFont("Arial", 14);
     titleFont_ = skin::MakeBoldFont("Arial", 15);
@@ -126,13 +129,18 @@ void TrophyPage::ShowTrophy() {
         pictureShown_ = shown;
     }
     picture_.SetHoverText(reached ? kTrophyTexts[trophy_] : kLockedTrophyText);
-    share_.Enable(reached);
+    share_.Enable(reached && !shareRequest_->Running());
 }
 
 void TrophyPage::ConfirmReset() {
     if (!skin::Confirm(GetParent(hwnd()), kResetTitle, kResetQuestion)) return;
     model_.ResetStatistics();
     Refresh();
+}
+
+// The request runs on a worker; the button waits for its end, the page does not.
+void TrophyPage::Share() {
+    if (TrophyReached(info_, trophy_) && shareRequest_->Start(trophy_)) share_.Enable(false);
 }
 
 bool TrophyPage::OnCommand(int id) {
@@ -150,6 +158,9 @@ bool TrophyPage::OnCommand(int id) {
             return true;
         case kResetId:
             ConfirmReset();
+            return true;
+        case kShareId:
+            Share();
             return true;
         default:
             return false;
@@ -212,6 +223,11 @@ void TrophyPage::PaintOver(HDC dc) {
 
 LRESULT TrophyPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND && OnCommand(LOWORD(wParam))) return 0;
+    if (message == kShareDoneMessage) {
+        shareRequest_->OnDone();
+        ShowTrophy();
+        return 0;
+    }
     return ChildPage::OnMessage(message, wParam, lParam);
 }
 

@@ -6,11 +6,13 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "option/app_model.h"
 #include "option/statistics_view.h"
 #include "option/win/help_texts.h"
+#include "option/win/share_request.h"
 #include "option/win/trophy_picture.h"
 #include "skin/win/child_page.h"
 #include "skin/win/skin_bitmap.h"
@@ -49,6 +51,7 @@ class TrophyPage : public skin::ChildPage {
     bool OnCommand(int id);
     void ShowTrophy();
     void ConfirmReset();
+    void Share();
     void Redraw() { InvalidateRect(hwnd(), nullptr, FALSE); }
 
     AppModel& model_;
@@ -60,6 +63,7 @@ class TrophyPage : public skin::ChildPage {
     Elapsed elapsed_ = {1, 1};
     skin::SkinButton previousMode_, nextMode_, previousTrophy_, nextTrophy_, share_, reset_;
     TrophyPicture picture_;
+    std::unique_ptr<ShareRequest> shareRequest_;
     int pictureShown_ = -2;  // the trophy whose picture is loaded; -1 the locked one
     skin::OwnedFont counterFont_, sumFont_, titleFont_, textFont_;
     skin::OwnedBitmap levelBar_, levelBadges_, modeHeaders_;

@@ -1,10 +1,8 @@
 #include "option/win/update_page.h"
 
-#include <cstdlib>
-
 #include "art/art_ids.h"
 #include "option/support_addresses.h"
-#include "option/win/late_bound.h"
+#include "option/win/share_request.h"
 #include "skin/win/layout_rect.h"
 #include "skin/win/wide_text.h"
 
@@ -18,13 +16,6 @@ constexpr COLORREF kTextColour = RGB(240, 240, 240);
 constexpr POINT kFirmwareAt = {146, 182};
 constexpr POINT kSoftwareAt = {163, 209};
 
-using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
-
-std::string Host() {
-    const char* host = std::getenv(kSupportHostVariable);
-    return host && *host ? host : kSupportHost;
-}
-
 }  // namespace
 
 const char* const UpdatePage::kLayouts[kButtons] = {
@@ -36,11 +27,11 @@ const char* const UpdatePage::kLayouts[kButtons] = {
 std::string UpdatePage::Address(int button) {
     switch (button) {
         case 0:
-            return Host() + kProductSupportPath;
+            return SupportHost() + kProductSupportPath;
         case 1:
-            return Host() + kSupportStartPath;
+            return SupportHost() + kSupportStartPath;
         case 2:
-            return Host() + kSupportFormPath;
+            return SupportHost() + kSupportFormPath;
         default:
             return kSupportMail;
     }
@@ -86,11 +77,7 @@ LRESULT UpdatePage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND) {
         const int button = LOWORD(wParam) - kFirstButtonId;
         if (button < 0 || button >= kButtons) return 0;
-        static const auto shellExecute =
-            LateBound<ShellExecuteFunction>("shell32.dll", "ShellExecuteA");
-        if (shellExecute)
-            shellExecute(GetParent(hwnd()), "open", Address(button).c_str(), nullptr, nullptr,
-                         SW_SHOWNORMAL);
+        OpenWithShell(Address(button));
         return 0;
     }
     return ChildPage::OnMessage(message, wParam, lParam);

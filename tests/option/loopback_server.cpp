@@ -75,7 +75,10 @@ bool SendAll(Socket s, const std::string& text) {
 }  // namespace
 
 LoopbackServer::LoopbackServer(Answer answer, std::string status, std::string body)
-    : answer_(answer), status_(std::move(status)), body_(std::move(body)) {
+    : LoopbackServer({Step{answer, std::move(status), std::move(body)}}, kAcceptWait) {}
+
+LoopbackServer::LoopbackServer(std::vector<Step> steps, std::chrono::milliseconds acceptWait)
+    : steps_(std::move(steps)), acceptWait_(acceptWait) {
     static Winsock winsock;
     Socket s = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
@@ -83,7 +86,8 @@ LoopbackServer::LoopbackServer(Answer answer, std::string status, std::string bo
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     address.sin_port = 0;
     socklen_t length = sizeof address;
-    if (bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || listen(s, 1) != 0 ||
+    if (bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        listen(s, static_cast<int>(steps_.size())) != 0 ||
         getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
         CloseSocket(s);
         return;
@@ -106,7 +110,12 @@ std::string LoopbackServer::Origin() const {
 std::string LoopbackServer::RequestLine() {
     if (thread_.joinable()) thread_.join();
     std::lock_guard lock(mutex_);
-    return requestLine_;
+    return requestLines_.empty() ? std::string{} : requestLines_.front();
+}
+
+std::vector<std::string> LoopbackServer::RequestLines() {
+    std::lock_guard lock(mutex_);
+    return requestLines_;
 }
 
 // Waits until the socket can be read, at most the given time or until the server stops.
@@ -118,31 +127,37 @@ bool LoopbackServer::Readable(std::intptr_t s, std::chrono::milliseconds wait) {
 }
 
 void LoopbackServer::Serve() {
-    Socket listener = AsSocket(listener_);
-    if (!Readable(listener_, kAcceptWait)) return;
-    Socket client = accept(listener, nullptr, nullptr);
+    for (const Step& step : steps_) {
+        if (!Readable(listener_, acceptWait_)) return;
+        Socket client = accept(AsSocket(listener_), nullptr, nullptr);
+        Respond(static_cast<std::intptr_t>(client), step);
+        CloseSocket(client);
+    }
+}
+
+void LoopbackServer::Respond(std::intptr_t socket, const Step& step) {
+    Socket client = AsSocket(socket);
     std::string request;
     char buffer[4096];
     while (request.find("\r\n\r\n") == std::string::npos && request.size() < kMaxRequest &&
-           Readable(static_cast<std::intptr_t>(client), kSilentWait)) {
+           Readable(socket, kSilentWait)) {
         auto n = recv(client, buffer, sizeof buffer, 0);
         if (n <= 0) break;
         request.append(buffer, static_cast<std::size_t>(n));
     }
     {
         std::lock_guard lock(mutex_);
-        requestLine_ = request.substr(0, request.find("\r\n"));
+        requestLines_.push_back(request.substr(0, request.find("\r\n")));
     }
-    switch (answer_) {
+    switch (step.answer) {
         case Answer::kReply:
-            SendAll(client, "HTTP/1.1 " + status_ +
-                                "\r\nContent-Length: " + std::to_string(body_.size()) +
-                                "\r\nConnection: close\r\n\r\n" + body_);
+            SendAll(client, "HTTP/1.1 " + step.status +
+                                "\r\nContent-Length: " + std::to_string(step.body.size()) +
+                                "\r\nConnection: close\r\n\r\n" + step.body);
             break;
         case Answer::kSilent:
             // Until the client gives up (its read ends) or the wait is over.
-            if (Readable(static_cast<std::intptr_t>(client), kSilentWait))
-                recv(client, buffer, sizeof buffer, 0);
+            if (Readable(socket, kSilentWait)) recv(client, buffer, sizeof buffer, 0);
             break;
         case Answer::kEndless: {
             if (!SendAll(client, "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n")) break;
@@ -152,7 +167,6 @@ void LoopbackServer::Serve() {
             break;
         }
     }
-    CloseSocket(client);
 }
 
 }  // namespace tesh::option

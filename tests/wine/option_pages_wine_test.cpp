@@ -11,14 +11,18 @@
 #include "option/colour_spectrum.h"
 #include "option/light_palette.h"
 #include "option/statistics_view.h"
+#include "option/trophy_share.h"
 #include "option/win/advanced_page.h"
 #include "option/win/lighting_controls.h"
+#include "option/win/md5_bcrypt.h"
+#include "option/win/share_request.h"
 #include "option/win/spectrum_panel.h"
 #include "option/win/trophy_page.h"
 #include "option/win/update_page.h"
 #include "settings/file_io.h"
 #include "skin/win/layout_rect.h"
 #include "skin/win/message_dialog.h"
+#include "tests/option/loopback_server.h"
 #include "tests/wine/menu_driver.h"
 #include "tests/wine/option_app_test.h"
 
@@ -291,6 +295,78 @@ TEST_F(OptionPagesTest, TheUpdateButtonsHandTheirAddressesToTheShell) {
     EXPECT_EQ(shell.Handed(), expected);
     EXPECT_TRUE(StartsWith(expected[0], "https://"));
     EXPECT_TRUE(StartsWith(expected[3], "mailto:"));
+}
+
+// The six comma fields of a share request's path ("/frontend.en,1,trophy,f1,...,f6.dll").
+std::vector<std::string> ShareFields(const std::string& requestLine) {
+    const std::string prefix = "GET /frontend.en,1,trophy,";
+    std::vector<std::string> fields;
+    if (!StartsWith(requestLine, prefix)) return fields;
+    const std::size_t end = requestLine.find(".dll ");
+    if (end == std::string::npos) return fields;
+    std::string rest = requestLine.substr(prefix.size(), end - prefix.size());
+    for (std::size_t start = 0, comma;; start = comma + 1) {
+        comma = rest.find(',', start);
+        fields.push_back(rest.substr(start, comma - start));
+        if (comma == std::string::npos) break;
+    }
+    return fields;
+}
+
+TEST_F(OptionPagesTest, ShareSendsTheTrophyFieldsAndOpensOnlyAnAddressWithoutEverHanging) {
+    using Server = option::LoopbackServer;
+    Server server({{Server::Answer::kReply, "200 OK", "http://127.0.0.1/trophy/56\r\n"},
+                   {Server::Answer::kReply, "200 OK", "calc.exe"},
+                   {Server::Answer::kSilent, "", ""}},
+                  std::chrono::seconds(90));
+    ASSERT_FALSE(server.Origin().empty());
+    SetEnvironmentVariableA(option::kSupportHostVariable, server.Origin().c_str());
+    ShellHandlerStandIn shell(Beside("url_recorder.exe"), dir_.File("handed.txt"));
+    StartBlockConnected();
+    ASSERT_TRUE(app_.Start());
+    SetEnvironmentVariableA(option::kSupportHostVariable, nullptr);
+    ASSERT_EQ(Vmouse("usage 0xED00 1000").exitCode, 0);  // the first trophy
+    app_.Click(ui::kTabs[ui::kTrophyPage]);
+    const POINT share = app_.OnPage(TrophyPage::kShare);
+    auto shareEnabled = [&] { return IsWindowEnabled(OptionProgram::WindowAt(share)) != FALSE; };
+    ASSERT_TRUE(WaitUntil(shareEnabled));
+
+    // The reply is an address: the shell opens it.
+    app_.input.Click(share);
+    ASSERT_TRUE(WaitUntil([&] { return shell.Handed().size() == 1; }));
+    EXPECT_EQ(shell.Handed()[0], "http://127.0.0.1/trophy/56");
+    const std::vector<std::string> f = ShareFields(server.RequestLines().at(0));
+    ASSERT_EQ(f.size(), 6u) << server.RequestLines()[0];
+    // f1 is a (trophy 56 in it), b (machine id at p) and c; f2..f4 tell p and the lengths.
+    const std::size_t p = std::stoul(f[1]) / 2, bLength = std::stoul(f[3]) / 4,
+                      cLength = std::stoul(f[2]) / 3;
+    ASSERT_EQ(f[0].size(), 30 + bLength + cLength);
+    EXPECT_NE(f[0].substr(0, 30).find("56"), std::string::npos) << f[0];
+    const std::string machine = f[0].substr(30 + p, 12);
+    EXPECT_EQ(machine.find_first_not_of("0123456789ABCDEF"), std::string::npos) << machine;
+    option::Md5Digest digest{};
+    ASSERT_TRUE(option::BCryptMd5().Digest(f[0] + f[1] + f[2] + f[3], digest));
+    EXPECT_EQ(f[4], option::HexDigits(digest));
+    EXPECT_EQ(f[5], option::TimeZoneText(option::LocalTimeZoneHours()));
+
+    // A reply that is no address opens nothing.
+    ASSERT_TRUE(WaitUntil(shareEnabled));
+    app_.input.Click(share);
+    ASSERT_TRUE(WaitUntil([&] { return server.RequestLines().size() == 2; }));
+    ASSERT_TRUE(WaitUntil(shareEnabled));
+
+    // A server that never answers: the window goes on answering, and Share comes back
+    // once the request has timed out.
+    app_.input.Click(share);
+    ASSERT_TRUE(WaitUntil([&] { return server.RequestLines().size() == 3; }));
+    EXPECT_FALSE(shareEnabled());
+    DWORD_PTR result = 0;
+    EXPECT_TRUE(
+        SendMessageTimeoutA(OptionProgram::Window(), WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result));
+    app_.Click(ui::kTabs[ui::kAdvancedPage]);
+    app_.Click(ui::kTabs[ui::kTrophyPage]);
+    EXPECT_TRUE(WaitUntil(shareEnabled, 30000));
+    EXPECT_EQ(shell.Handed().size(), 1u) << ::testing::PrintToString(shell.Handed());
 }
 
 }  // namespace
