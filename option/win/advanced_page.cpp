@@ -113,7 +113,6 @@ void AdvancedPage::ConfirmReset() {
 
 bool AdvancedPage::OnCommand(int id) {
     ProfileRecord& profile = model_.edited();
-    if (lighting_.OnCommand(id, profile)) return true;
     int rate = 0;
     if (rateGroup_.OnCommand(id, &rate)) {
         SetPollingRate(profile, rate);
@@ -140,18 +139,13 @@ void AdvancedPage::OnSlider(int id, int position) {
 }
 
 LRESULT AdvancedPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (lighting_.OnPageMessage(message, wParam, lParam, model_.edited())) return 0;
     switch (message) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam));
             return 0;
         case skin::kMsgSliderChanged:
             OnSlider(static_cast<int>(lParam), static_cast<int>(wParam));
-            return 0;
-        case skin::kMsgSpinChanged:
-            lighting_.OnSpin(static_cast<int>(lParam), static_cast<int>(wParam), model_.edited());
-            return 0;
-        case kColourPickedMessage:
-            lighting_.OnPicked(static_cast<COLORREF>(wParam), model_.edited());
             return 0;
         default:
             return ChildPage::OnMessage(message, wParam, lParam);

@@ -1,7 +1,6 @@
 #include "option/win/colour_page.h"
 
 #include "art/art_ids.h"
-#include "skin/win/skin_messages.h"
 
 namespace tesh::option {
 namespace {
@@ -33,19 +32,8 @@ bool ColourPage::Create(HWND mainWindow, int id, const RECT& rect,
 }
 
 LRESULT ColourPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_COMMAND:
-            lighting_.OnCommand(LOWORD(wParam), model_.edited());
-            return 0;
-        case skin::kMsgSpinChanged:
-            lighting_.OnSpin(static_cast<int>(lParam), static_cast<int>(wParam), model_.edited());
-            return 0;
-        case kColourPickedMessage:
-            lighting_.OnPicked(static_cast<COLORREF>(wParam), model_.edited());
-            return 0;
-        default:
-            return ChildPage::OnMessage(message, wParam, lParam);
-    }
+    if (lighting_.OnPageMessage(message, wParam, lParam, model_.edited())) return 0;
+    return ChildPage::OnMessage(message, wParam, lParam);
 }
 
 }  // namespace tesh::option

@@ -5,6 +5,7 @@
 #include "option/option_names.h"
 #include "settings/file_io.h"
 #include "skin/win/layout_rect.h"
+#include "skin/win/skin_messages.h"
 
 namespace tesh::option {
 namespace {
@@ -107,6 +108,21 @@ void LightingControls::OpenSpectrum() {
     POINT origin = {picker.left, picker.top - SpectrumPanel::kHeight};
     if (origin.y < 0) origin.y = picker.bottom;
     spectrum_.Open(page_, origin, kPickerId);
+}
+
+bool LightingControls::OnPageMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                     ProfileRecord& profile) {
+    switch (message) {
+        case WM_COMMAND:
+            return OnCommand(LOWORD(wParam), profile);
+        case skin::kMsgSpinChanged:
+            return OnSpin(static_cast<int>(lParam), static_cast<int>(wParam), profile);
+        case kColourPickedMessage:
+            OnPicked(static_cast<COLORREF>(wParam), profile);
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool LightingControls::OnCommand(int id, ProfileRecord& profile) {

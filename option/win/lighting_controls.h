@@ -54,12 +54,10 @@ class LightingControls {
                 const std::string& programDirectory);
     void Refresh(const ProfileRecord& profile);
     void SetTexts(const HelpTexts& texts);
-    // The page's notifications; true when one of these controls sent it. The profile
-    // is changed as the user asked, the controls refreshed, and the main window told
-    // when the profile colours changed.
-    bool OnCommand(int id, ProfileRecord& profile);
-    bool OnSpin(int id, int value, ProfileRecord& profile);
-    void OnPicked(COLORREF colour, ProfileRecord& profile);
+    // A message the page received (WM_COMMAND, a spin's 1114, the picker's 1119); true
+    // when one of these controls sent it. The profile is changed as the user asked, the
+    // controls refreshed, and the main window told when the profile colours changed.
+    bool OnPageMessage(UINT message, WPARAM wParam, LPARAM lParam, ProfileRecord& profile);
 
     // The layout string of swatch `index` (0..15) for a page's first swatch.
     static std::string SwatchLayout(POINT first, int index);
@@ -67,6 +65,9 @@ class LightingControls {
     bool spectrumOpen() const { return spectrum_.open(); }
 
   private:
+    bool OnCommand(int id, ProfileRecord& profile);
+    bool OnSpin(int id, int value, ProfileRecord& profile);
+    void OnPicked(COLORREF colour, ProfileRecord& profile);
     void NotifyColours();
     void OpenSpectrum();
 

@@ -13,6 +13,7 @@
 #include "option/statistics_view.h"
 #include "option/trophy_share.h"
 #include "option/win/advanced_page.h"
+#include "option/win/colour_page.h"
 #include "option/win/lighting_controls.h"
 #include "option/win/md5_bcrypt.h"
 #include "option/win/share_request.h"
@@ -209,6 +210,26 @@ TEST_F(OptionPagesTest, AdvancedPageChangesReachTheMouseWindowsAndTheSlotColour)
         return PixelAt(app_.At(ui::kSwatches[slot])) ==
                (static_cast<uint32_t>(picked.red) << 16 | picked.green << 8 | picked.blue);
     }));
+
+    // The Color page edits the same fields. This skin gives its tab no size, so the
+    // test selects the page as the tab would, then clicks a swatch of its own.
+    PostMessageA(OptionProgram::Window(), WM_COMMAND, ui::kFirstTabId + ui::kColourPage, 0);
+    const std::string green =
+        option::LightingControls::SwatchLayout(option::ColourPage::kLighting.firstSwatch, 11);
+    ASSERT_TRUE(WaitUntil([&] {
+        char name[64] = {};
+        GetClassNameA(GetParent(OptionProgram::WindowAt(app_.OnPage(green.c_str()))), name,
+                      sizeof name);
+        return std::string(name) == "TeshColourPage";
+    }));
+    app_.ClickOnPage(green.c_str());
+    app_.Screenshot("option_colour_page");
+    ClearLog();
+    ApplyAndWait();
+    ASSERT_EQ(ProfileReports().size(), 1u);
+    EXPECT_EQ(ReportBytes(ProfileReports()[0])[kColourIndexByte], 11);
+    EXPECT_EQ(Seen().Profiles[slot].LtChoseType, 0);
+    EXPECT_TRUE(WaitUntil([&] { return PixelAt(app_.At(ui::kSwatches[slot])) == 0x00FF00; }));
 }
 
 TEST_F(OptionPagesTest, ResetSendsOnlyTheRestoreDefaultsCommandAndEverythingHoldsTheDefaults) {
