@@ -9,6 +9,7 @@
 #include "monitor/events/profile_switching.h"
 #include "monitor/events/usage_trophies.h"
 #include "monitor/monitor_names.h"
+#include "monitor/osd_contacts.h"
 #include "settings/registry_mirror.h"
 
 namespace tesh::monitor {
@@ -152,6 +153,10 @@ void EventDispatcher::ApplyProfileToWindows() {
 
 void EventDispatcher::PostToOption(uint32_t message) {
     ports_.windows.PostToWindow(kOptionWindowTitle, message, 0, 0);
+    // The on-screen display shows the profile, DPI level and sensitivity: it learns of
+    // their changes by the same messages and reads the block itself.
+    if (message != kUsageChangedMessage)
+        ports_.windows.PostToWindow(kOsdWindowTitle, message, 0, 0);
 }
 
 }  // namespace tesh::monitor

@@ -188,7 +188,11 @@ void MainWindow::ShowPage(int page) {
     colourPage_.Show(page == kColourPage);
     trophyPage_.Show(page == kTrophyPage);
     updatePage_.Show(page == kUpdatePage);
+    // A page shown anew shows the working copy as it is now (the Advanced and Color
+    // pages edit the same lighting fields).
     if (page == kButtonPage) buttonPage_.Refresh();
+    if (page == kAdvancedPage) advancedPage_.Refresh();
+    if (page == kColourPage) colourPage_.Refresh();
 }
 
 void MainWindow::OnSlotMarker(int slot) {

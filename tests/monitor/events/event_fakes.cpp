@@ -157,10 +157,10 @@ void EventTest::RunFor(uint32_t ms) {
     host_.RunFor(ms, [this](int timer) { dispatcher_.OnTimer(timer); });
 }
 
-std::vector<uint32_t> EventTest::OptionPosts() const {
+std::vector<uint32_t> EventTest::OptionPosts(std::string_view title) const {
     std::vector<uint32_t> messages;
     for (const RecordedPost& post : windows_.posts) {
-        if (post.title == kOptionWindowTitle) messages.push_back(post.message);
+        if (post.title == title) messages.push_back(post.message);
     }
     return messages;
 }

@@ -10,11 +10,13 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "monitor/device_ports.h"
 #include "monitor/events/event_dispatcher.h"
 #include "monitor/host_ports.h"
+#include "monitor/monitor_names.h"
 #include "tests/monitor/program_fakes.h"
 #include "tests/settings/test_dir.h"
 
@@ -187,8 +189,8 @@ class EventTest : public ::testing::Test {
     void Dispatch(uint32_t eventClass, uint8_t a, uint8_t b = 0);
     // Lets time pass with the window's timers firing into the dispatcher.
     void RunFor(uint32_t ms);
-    // The posts to the configuration application's window, by message number.
-    std::vector<uint32_t> OptionPosts() const;
+    // The posts to the configuration application's window (or another), by message number.
+    std::vector<uint32_t> OptionPosts(std::string_view title = kOptionWindowTitle) const;
     std::string ConfigValue(const char* key) const;
 
     ::tesh::test::TestDir dir_;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "monitor/events/event_names.h"
+#include "monitor/osd_contacts.h"
 #include "settings/registry_mirror.h"
 #include "tests/monitor/events/event_fakes.h"
 
@@ -24,6 +25,7 @@ TEST_F(MouseChangesTest, AProfileChangeIsStoredPublishedAppliedAndSpoken) {
     EXPECT_EQ(pointer_.doubleClickTime, 700);
     EXPECT_EQ(registry_.Read(kMouseKey, "DoubleClickSpeed"), "700");
     EXPECT_EQ(OptionPosts(), std::vector<uint32_t>{kProfileChangedMessage});
+    EXPECT_EQ(OptionPosts(kOsdWindowTitle), std::vector<uint32_t>{kProfileChangedMessage});
     EXPECT_EQ(quib_.calls, (Strings{"PublishStatus", "SendQuixAimCpi"}));
     RunFor(499);
     EXPECT_TRUE(sounds_.numbers.empty());
@@ -68,6 +70,7 @@ TEST_F(MouseChangesTest, ACpiLevelChangeSpeaksTheNewLevelsCpi) {
     EXPECT_EQ(Active().Cpi_Y, 3);
     EXPECT_EQ(block_.publishes, 1);
     EXPECT_EQ(OptionPosts(), std::vector<uint32_t>{kDeviceValuesChangedMessage});
+    EXPECT_EQ(OptionPosts(kOsdWindowTitle), std::vector<uint32_t>{kDeviceValuesChangedMessage});
     RunFor(500);
     EXPECT_EQ(sounds_.numbers, std::vector<int>{2000});
 }
