@@ -103,8 +103,8 @@ def resource_script(texts, source_name):
 
 
 def main(argv):
-    if len(argv) != 3:
-        print("usage: help_table_rc.py TABLE.txt OUTPUT.rc", file=sys.stderr)
+    if len(argv) not in (3, 4):
+        print("usage: help_table_rc.py TABLE.txt OUTPUT.rc [VERSION_INFO.rc]", file=sys.stderr)
         return 2
     table, output = argv[1], argv[2]
     try:
@@ -113,8 +113,12 @@ def main(argv):
         print(e, file=sys.stderr)
         return 1
     name = table.replace("\\", "/").rsplit("/", 1)[-1]
+    script = resource_script(texts, name)
+    if len(argv) == 4:  # the library's version information, added as it stands
+        with open(argv[3], encoding="ascii") as info:
+            script += "\n" + info.read()
     with open(output, "w", encoding="ascii", newline="\n") as f:
-        f.write(resource_script(texts, name))
+        f.write(script)
     return 0
 
 

@@ -1,0 +1,47 @@
+# Version resources, the product icon and the application manifest for the Windows
+# programs and DLLs: tesh_program_info(TARGET "Description" [ICON]) gives TARGET a
+# resource script made from art/program_info.rc.in (and, for a program, the manifest
+# from art/program.manifest.in). ICON adds the product icon for a target whose own art
+# does not carry it already (icon id 1, so that Explorer shows it for the file).
+string(REPLACE "." ";" tesh_version_parts "${PROJECT_VERSION}")
+list(GET tesh_version_parts 0 tesh_version_major)
+list(GET tesh_version_parts 1 tesh_version_minor)
+math(EXPR tesh_version_minor "${tesh_version_minor}")  # "07" is 7
+set(TESH_VERSION_COMMAS "${tesh_version_major},${tesh_version_minor},0,0")
+set(TESH_VERSION_DOTS "${tesh_version_major}.${tesh_version_minor}.0.0")
+set(TESH_PROGRAM_INFO_DIR ${CMAKE_BINARY_DIR}/program_info)
+set(TESH_APP_ICON ${CMAKE_BINARY_DIR}/art/generated/app_icon.ico)
+
+function(tesh_program_info target description)
+    cmake_parse_arguments(I "ICON" "" "" ${ARGN})
+    get_target_property(type ${target} TYPE)
+    get_target_property(name ${target} OUTPUT_NAME)
+    if(NOT name)
+        set(name ${target})
+    endif()
+    set(TESH_DESCRIPTION "${description}")
+    set(TESH_INTERNAL_NAME "${target}")
+    set(TESH_ICON_LINE "")
+    set(TESH_MANIFEST_LINE "")
+    if(type STREQUAL "EXECUTABLE")
+        set(TESH_FILE "${name}.exe")
+        set(TESH_FILE_TYPE "VFT_APP")
+        set(manifest ${TESH_PROGRAM_INFO_DIR}/${target}.manifest)
+        configure_file(${PROJECT_SOURCE_DIR}/art/program.manifest.in ${manifest} @ONLY)
+        # 1 is CREATEPROCESS_MANIFEST_RESOURCE_ID, 24 RT_MANIFEST.
+        set(TESH_MANIFEST_LINE "1 24 \"${manifest}\"")
+    else()
+        set(TESH_FILE "${name}.dll")
+        set(TESH_FILE_TYPE "VFT_DLL")
+    endif()
+    if(I_ICON)
+        set(TESH_ICON_LINE "1 ICON \"${TESH_APP_ICON}\"")
+        add_dependencies(${target} tesh_art_icon)
+    endif()
+    set(rc ${TESH_PROGRAM_INFO_DIR}/${target}.rc)
+    configure_file(${PROJECT_SOURCE_DIR}/art/program_info.rc.in ${rc} @ONLY)
+    target_sources(${target} PRIVATE ${rc})
+    if(type STREQUAL "EXECUTABLE")
+        set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${manifest})
+    endif()
+endfunction()
