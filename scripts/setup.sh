@@ -8,7 +8,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     mingw-w64-x86-64-dev
-    wine wine64 xvfb xauth procps imagemagick librsvg2-bin fonts-liberation espeak-ng sox
+    wine wine64 xvfb xauth procps imagemagick librsvg2-bin fonts-liberation espeak-ng sox nsis
     fonts-wqy-microhei fonts-dejavu-core python3
     clang libclang-rt-14-dev
     libcurl4-openssl-dev libssl-dev dpkg-dev

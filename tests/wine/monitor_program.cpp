@@ -32,13 +32,16 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 }
 
 // Wine shows the Unix file system as drive Z:.
-std::string StagedProgramDirectory() {
-    std::string path = TESH_DIST_DIR;
+std::string WinePath(std::string path) {
     if (!path.empty() && path[0] == '/') path = "Z:" + path;
     for (char& c : path) {
         if (c == '/') c = '\\';
     }
-    return WithTrailingSeparator(path);
+    return path;
+}
+
+std::string StagedProgramDirectory() {
+    return WithTrailingSeparator(WinePath(TESH_DIST_DIR));
 }
 
 int ProcessesNamed(const std::string& fileName) {

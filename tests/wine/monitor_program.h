@@ -21,6 +21,8 @@ constexpr DWORD kConditionTimeoutMs = 60000;
 // Polls `condition` until it holds or the time is up; true when it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kConditionTimeoutMs);
 
+// A path of the build machine ("/work/...") as the programs under Wine see it.
+std::string WinePath(std::string path);
 // build/dist as a Windows path with a trailing separator.
 std::string StagedProgramDirectory();
 // The number of running processes with this file name.
