@@ -76,5 +76,13 @@ TEST_F(OsdTest, ChangesOnTheMouseAndByApplyShowItBrieflyWithoutTheFocus) {
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(window); })) << "the monitor's end closes it";
 }
 
+TEST_F(OsdTest, AMonitorThatIsKilledTakesTheDisplayWithIt) {
+    StartBlockConnected();
+    ASSERT_TRUE(WaitUntil([&] { return Osd() != nullptr; }));
+    const HWND window = Osd();
+    ASSERT_TRUE(TerminateProcess(program_.process(), 9));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(window); })) << "no display stays alone";
+}
+
 }  // namespace
 }  // namespace tesh::test
